@@ -1,0 +1,2 @@
+#include <cstdio>
+int main() { std::fputs("k640-cli: not built yet\n", stderr); return 1; }

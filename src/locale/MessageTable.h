@@ -1,0 +1,51 @@
+#pragma once
+// The message table: every text the program shows in a message box, by key, with built-in
+// Chinese defaults that a language file may replace.
+
+#include <QString>
+#include <array>
+
+struct TLanguage {
+    QString Confirmation;
+    QString ExitProgram;
+    QString SaveProgram;
+    QString Channel;
+    QString Info;
+    QString OutRange;
+    QString Caution;
+    QString FChBigT;
+    QString Close;
+    QString Open;
+    QString ComError;
+    QString ModError;
+    QString ClearData;
+    QString Modforce;
+    QString All;
+    QString ErrRange;
+    QString ModelType;
+    QString Frequency;
+    QString ReadOk;
+    QString WriteOk;
+    QString LPortError;
+    // Messages of our own for failures the table above has no words for. "%1" is the file's
+    // path, "%2" the system's reason.
+    QString FileDamaged;
+    QString FileOpenError;
+    QString FileSaveError;
+    QString SettingsSaveError;
+};
+
+struct TMessageKey {
+    const char* Key;
+    QString TLanguage::*Member;
+    const char* Default;  // UTF-8
+};
+// The keys of section "Language", in file order.
+extern const std::array<TMessageKey, 25> MessageKeys;
+
+// Every member at its built-in default.
+void SetBuiltInMessages(TLanguage& language);
+
+// Fills every member from section "Language" of <appPath><languageName>.Ini; a missing file or
+// key leaves the built-in default.
+void LoadLanguage(TLanguage& language, const QString& appPath, const QString& languageName);

@@ -1,0 +1,21 @@
+#pragma once
+// SysInfo.Ini in the program folder: port, language, help file name and picture number.
+
+#include <QString>
+#include <QStringList>
+
+struct TALL;
+
+// Splits a "|"-separated value: two bars in a row give an empty piece, a trailing bar adds none,
+// an empty value gives no piece.
+QStringList SplitBars(const QString& value);
+
+// Reads ComPort, LanguageIndex, HelpName, PicIndex and LanguageName from <AppPath>SysInfo.Ini.
+void LoadSysInfo(TALL& all);
+
+// Writes Com, DefaultLanguage and PicID. On failure gives false and a reason naming the file.
+bool SaveSysInfo(const TALL& all, QString* error = nullptr);
+
+// Appends the file names (key "Language") and the display names (the key named after the
+// language in force) of the available languages.
+void GetLanguageList(const TALL& all, QStringList& displayNames, QStringList& fileNames);
