@@ -11,6 +11,8 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <array>
+#include <optional>
 #include <vector>
 
 struct TALL;
@@ -45,6 +47,11 @@ struct TChannelTexts {
     // The items of a list column (6 to 10).
     const QStringList& ItemsOf(int column) const;
 };
+
+// The tone rule of every tone box: empty text or the None text gives the None text, any other text
+// NormalizeTone of the trimmed text, with a DCS polarity letter in uppercase (the codec knows only
+// "N" and "I").
+QString ToneBoxText(const QString& typed, const QString& noneText);
 
 struct TCell {
     QString Fore;   // display text
@@ -110,6 +117,10 @@ public:
     // gives no tone), the lists from the value texts.
     TChannelRead ReadChannel(int channel, TChannel& values) const;
 
+    // The channels read from the radio replace the table: every row emptied, then each staged
+    // channel stored (entry k - 1 is channel k; nothing stages an empty channel). Sets Modified.
+    void TakeStagedChannels(const std::vector<std::optional<TChannel>>& staged);
+
     // Sets both texts of a cell directly, without the set-text rules (the batch and channel
     // editors write this way).
     void SetCell(int channel, int column, const QString& fore, const QString& back);
@@ -129,6 +140,9 @@ public:
 private:
     TCell& cellRef(int channel, int column);
     void rowChanged(int channel);
+    // The row operations without their notification, for callers that notify once.
+    void initRow(int channel);
+    void clearRow(int channel);
 
     TALL& m_all;
     TChannelTexts m_texts;
