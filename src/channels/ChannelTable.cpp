@@ -111,8 +111,8 @@ QVariant TChannelTable::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole: return Cell(channel, column).Fore;
     case ValueTextRole: return Cell(channel, column).Back;
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(AlignmentOf(ChannelColumnAlignCodes[index.column()]));
+    // As an int: the item delegates of this Qt version read the alignment with toInt().
+    case Qt::TextAlignmentRole: return int(AlignmentOf(ChannelColumnAlignCodes[index.column()]));
     case ButtonFaceRole: return column == ColChannel;
     default: return {};
     }
@@ -124,7 +124,7 @@ QVariant TChannelTable::headerData(int section, Qt::Orientation orientation, int
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
     case Qt::DisplayRole: return m_texts.Titles.value(section);
-    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     default: return {};
     }
 }

@@ -434,7 +434,7 @@ TEST_F(ChannelTableTest, ModelRolesAndHeader)
         EXPECT_EQ(table().data(index, Qt::DisplayRole).toString(), c.display) << c.column;
         EXPECT_EQ(table().data(index, Qt::EditRole).toString(), c.display) << c.column;
         EXPECT_EQ(table().data(index, TChannelTable::ValueTextRole).toString(), c.value);
-        EXPECT_EQ(table().data(index, Qt::TextAlignmentRole).value<Qt::Alignment>(), c.align);
+        EXPECT_EQ(Qt::Alignment(table().data(index, Qt::TextAlignmentRole).toInt()), c.align);
         EXPECT_EQ(table().data(index, TChannelTable::ButtonFaceRole).toBool(),
                   c.column == ColChannel);
     }
@@ -443,8 +443,9 @@ TEST_F(ChannelTableTest, ModelRolesAndHeader)
     for (int column = 1; column <= ChannelColumnCount; ++column) {
         EXPECT_EQ(table().headerData(column - 1, Qt::Horizontal, Qt::DisplayRole).toString(),
                   titles[column - 1]);
-        EXPECT_EQ(table().headerData(column - 1, Qt::Horizontal, Qt::TextAlignmentRole)
-                      .value<Qt::Alignment>(),
+        EXPECT_EQ(Qt::Alignment(table()
+                                    .headerData(column - 1, Qt::Horizontal, Qt::TextAlignmentRole)
+                                    .toInt()),
                   Qt::AlignCenter);
     }
     EXPECT_EQ(titles.first(), "Channel No.");
