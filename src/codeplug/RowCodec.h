@@ -39,8 +39,10 @@ public:
                              const QString& modelText);
     static THeader DecodeHeader(const TRow& row);
 
+    // A frequency or tone that cannot be stored is written as absent (0xFF).
     static void EncodeChannel(TRow& row, const TChannel& channel);
-    // False when the row holds no channel (its RX bytes are not all decimal digits).
+    // False when the row holds no channel (its RX bytes are not all decimal digits); the channel
+    // is then reset.
     static bool DecodeChannel(const TRow& row, TChannel& channel);
 
     static void EncodeSettings1(TRow& row, const TFun& fun);
@@ -48,7 +50,7 @@ public:
     static void EncodeSettings2(TRow& row, const TFun& fun);
     static void DecodeSettings2(const TRow& row, TFun& fun);
 
-    // At most 16 characters, one byte each; the rest of the row 0xFF.
+    // At most 16 characters, one byte each (Latin-1, '?' beyond it); the rest of the row 0xFF.
     static void EncodeMessage(TRow& row, const QString& text);
     // Every byte that is not 0xFF, one character each.
     static QString DecodeMessage(const TRow& row);
@@ -61,10 +63,13 @@ public:
     static void EncodeBitmap(TRow& row, const QString& flags);
 
     // Helpers of the layouts.
+    // -1 for a text that is empty, holds a non-hex character or does not fit an int.
     static int HexToInt(const QString& text);
+    // 0xFF when the text does not begin with two hex digits.
     static std::uint8_t HexPairToByte(const QString& text);
     static bool ContainsAnyOf(const QString& text, const QString& set);
     static QString ReverseStr(const QString& text);
+    // A character other than "1" counts as 0.
     static QString BinToInt(const QString& bits);
     static QString ByteHex(std::uint8_t byte);
 };
