@@ -393,50 +393,34 @@ TEST(RowCodec, BitmapRows)
 
 TEST(RowCodec, SettingsRowOneBothWays)
 {
-    TFun fun;
-    fun.BattSave = 1;
-    fun.BeepTone = 0;
-    fun.Squelch = 5;
-    fun.SideKey = 1;
-    fun.TxTimeout = 6;
-    TRow row;
-    TBWriteRead::EncodeSettings1(row, fun);
-    ExpectRow(row, "02050106 FF..");
+    struct Case {
+        const char* Bytes;
+        int BattSave, BeepTone, Squelch, SideKey, TxTimeout;
+        const char* EncodesAs;
+    };
+    const Case cases[] = {
+        {"02050106 FF..", 1, 0, 5, 1, 6, "02050106 FF.."},
+        {"01000300 FF..", 0, 1, 0, 3, 0, "01000300 FF.."},
+        // Decoding takes the bytes as they are: no range is applied, other bits are ignored.
+        {"FF..", 1, 1, 255, 255, 255, "03FFFFFF FF.."},
+        {"FC 00 07 0B FF..", 0, 0, 0, 7, 11, "0000070B FF.."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Bytes);
+        TFun fun;
+        fun.BattSave = 1 - c.BattSave;
+        fun.BeepTone = 1 - c.BeepTone;
+        TBWriteRead::DecodeSettings1(Row(c.Bytes), fun);
+        EXPECT_EQ(fun.BattSave, c.BattSave);
+        EXPECT_EQ(fun.BeepTone, c.BeepTone);
+        EXPECT_EQ(fun.Squelch, c.Squelch);
+        EXPECT_EQ(fun.SideKey, c.SideKey);
+        EXPECT_EQ(fun.TxTimeout, c.TxTimeout);
 
-    TFun decoded;
-    decoded.BattSave = 0;
-    decoded.BeepTone = 1;
-    TBWriteRead::DecodeSettings1(Row("02050106 FF.."), decoded);
-    EXPECT_EQ(decoded, fun);
-
-    fun.BeepTone = 1;
-    fun.BattSave = 0;
-    TBWriteRead::EncodeSettings1(row, fun);
-    ExpectRow(row, "01050106 FF..");
-}
-
-TEST(RowCodec, SettingsDecodeTakesBytesAsTheyAre)
-{
-    TFun fun;
-    fun.BattSave = 0;
-    fun.BeepTone = 0;
-    TBWriteRead::DecodeSettings1(Row("FF.."), fun);
-    EXPECT_EQ(fun.BattSave, 1);
-    EXPECT_EQ(fun.BeepTone, 1);
-    EXPECT_EQ(fun.Squelch, 255);
-    EXPECT_EQ(fun.SideKey, 255);
-    EXPECT_EQ(fun.TxTimeout, 255);
-
-    TBWriteRead::DecodeSettings1(Row("FC 00 07 0B FF.."), fun);
-    EXPECT_EQ(fun.BattSave, 0);
-    EXPECT_EQ(fun.BeepTone, 0);
-    EXPECT_EQ(fun.Squelch, 0);
-    EXPECT_EQ(fun.SideKey, 7);
-    EXPECT_EQ(fun.TxTimeout, 11);
-
-    TBWriteRead::DecodeSettings2(Row("FF.."), fun);
-    EXPECT_EQ(fun.Voice, 255);
-    EXPECT_EQ(fun.FM, 255);
+        TRow row;
+        TBWriteRead::EncodeSettings1(row, fun);
+        ExpectRow(row, c.EncodesAs);
+    }
 }
 
 TEST(RowCodec, SettingsRowTwoKeepsItsByteOrder)
@@ -459,6 +443,10 @@ TEST(RowCodec, SettingsRowTwoKeepsItsByteOrder)
     TFun decoded;
     TBWriteRead::DecodeSettings2(row, decoded);
     EXPECT_EQ(decoded, fun);
+
+    TBWriteRead::DecodeSettings2(Row("FF.."), decoded);
+    EXPECT_EQ(decoded.Voice, 255);
+    EXPECT_EQ(decoded.FM, 255);
 }
 
 TEST(RowCodec, SettingsFieldsBeyondAByteKeepTheirLowByte)
