@@ -1,2 +1,47 @@
+// k640-cli: the command-line companion. Each command lives in its own file; this table is the
+// only place that lists them.
+#include "cli/CliSession.h"
+#include "cli/FileCommands.h"
+
+#include <QCoreApplication>
 #include <cstdio>
-int main() { std::fputs("k640-cli: not built yet\n", stderr); return 1; }
+
+namespace {
+
+const TCliCommand* const Commands[] = {&DumpCommand, &ExportCommand, &ImportCommand};
+
+void PrintUsage(std::FILE* stream)
+{
+    std::fputs("usage: k640-cli COMMAND ARGUMENTS\n\ncommands:\n", stream);
+    for (const TCliCommand* command : Commands)
+        std::fprintf(stream, "  %s %s\n      %s\n", command->Name, command->Synopsis, command->Summary);
+    std::fputs("\nexit codes: 0 done, 1 usage error, 2 bad input (damaged file, unknown model, CSV error),\n"
+               "3 a file that cannot be read or written\n",
+               stream);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty()) {
+        PrintUsage(stderr);
+        return ExitUsage;
+    }
+    const QString name = arguments.takeFirst();
+    if (name == QLatin1String("help") || name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        PrintUsage(stdout);
+        return ExitDone;
+    }
+    for (const TCliCommand* command : Commands) {
+        if (name == QLatin1String(command->Name)) {
+            StartCliSession();
+            return command->Run(arguments);
+        }
+    }
+    ReportError(QStringLiteral("unknown command \"%1\"").arg(name));
+    PrintUsage(stderr);
+    return ExitUsage;
+}

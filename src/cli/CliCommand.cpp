@@ -1,0 +1,77 @@
+#include "cli/CliCommand.h"
+
+#include "codeplug/GlobalState.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QSaveFile>
+#include <cstdio>
+
+void ReportError(const QString& text)
+{
+    std::fprintf(stderr, "k640-cli: %s\n", qUtf8Printable(text));
+}
+
+int UsageError(const TCliCommand& command, const QString& text)
+{
+    ReportError(text);
+    std::fprintf(stderr, "usage: k640-cli %s %s\n", command.Name, command.Synopsis);
+    return ExitUsage;
+}
+
+bool ParseArguments(QCommandLineParser& parser, const TCliCommand& command, const QStringList& arguments,
+                    int positionalCount)
+{
+    if (!parser.parse(QStringList{QStringLiteral("k640-cli")} + arguments)) {
+        UsageError(command, parser.errorText());
+        return false;
+    }
+    if (parser.positionalArguments().size() != positionalCount) {
+        UsageError(command, QStringLiteral("%1 takes %2 file name(s), %3 given")
+                                .arg(QString::fromLatin1(command.Name)).arg(positionalCount)
+                                .arg(parser.positionalArguments().size()));
+        return false;
+    }
+    return true;
+}
+
+int ExitCodeOf(const TFileResult& result)
+{
+    switch (result.Status) {
+    case TFileStatus::Done: return ExitDone;
+    case TFileStatus::CannotOpen:
+    case TFileStatus::CannotSave: return ExitFileError;
+    case TFileStatus::UnknownModel:
+    case TFileStatus::Damaged:
+    case TFileStatus::InvalidChannel: return ExitBadInput;
+    }
+    return ExitBadInput;
+}
+
+int WriteOutput(const QByteArray& bytes, const QString& path)
+{
+    if (path.isEmpty()) {
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        return std::fflush(stdout) == 0 ? ExitDone : ExitFileError;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return ExitDone;
+    ReportError(theLanguage().FileSaveError.arg(path, file.errorString()));
+    return ExitFileError;
+}
+
+std::optional<QString> ReadTextFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportError(theLanguage().FileOpenError.arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ReportError(theLanguage().FileOpenError.arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    return QString::fromUtf8(bytes);
+}

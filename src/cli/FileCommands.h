@@ -1,0 +1,8 @@
+#pragma once
+// The file commands of the command-line companion: dump, export and import.
+
+#include "cli/CliCommand.h"
+
+extern const TCliCommand DumpCommand;
+extern const TCliCommand ExportCommand;
+extern const TCliCommand ImportCommand;
