@@ -1,0 +1,16 @@
+#pragma once
+// A modal dialog that is filled and translated each time it is shown (its FormShow), then sized to
+// its texts, fixed at that size and centred on its parent.
+
+#include <QDialog>
+
+class TFormDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormDialog(QWidget* parent);
+
+protected:
+    // Runs before the dialog is sized and placed, so texts of any length fit.
+    virtual void FormShow() = 0;
+    void showEvent(QShowEvent* event) override;
+};
