@@ -1,0 +1,178 @@
+#include "channels/ToneOptionDialog.h"
+
+#include "channels/Tones.h"
+#include "locale/TranslateForm.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The DCS tables have the most rows; the CTCSS table's rows share the same height between them.
+constexpr int DcsRowHeight = 20;
+constexpr int GridRows = 11;
+constexpr int GridAreaHeight = GridRows * DcsRowHeight;
+
+// Marks the first row's cell of a column that can be picked, as the value text "1".
+constexpr int ValueTextRole = Qt::UserRole;
+
+int tableWidth(const TToneGrid& grid)
+{
+    int width = 0;
+    for (const TToneColumn& column : grid.Columns)
+        width += column.Width;
+    return width;
+}
+
+} // namespace
+
+TfToneOption::TfToneOption(QWidget* parent)
+    : TFormDialog(parent),
+      gbVoice(new QGroupBox(QStringLiteral("Channel Voice Selection"), this)),
+      rCTCSS(new QRadioButton(QStringLiteral("CTCSS"), gbVoice)),
+      rDCSN(new QRadioButton(QStringLiteral("DCS-N"), gbVoice)),
+      rDCSI(new QRadioButton(QStringLiteral("DCS-I"), gbVoice)),
+      lbSel(new QListWidget(this)),
+      gbList(new QGroupBox(QStringLiteral(" Code List"), this)),
+      gvCtcss(makeGrid("gvCtcss")),
+      gvDcsN(makeGrid("gvDcsN")),
+      gvDcsI(makeGrid("gvDcsI")),
+      lbValue(new QListWidget(this))
+{
+    setObjectName(QStringLiteral("fToneOption"));
+    setWindowTitle(QStringLiteral("Channel Tone Option"));
+    gbVoice->setObjectName(QStringLiteral("gbVoice"));
+    gbList->setObjectName(QStringLiteral("gbList"));
+
+    const std::pair<QRadioButton*, const char*> radios[] = {{rCTCSS, "rCTCSS"}, {rDCSN, "rDCSN"}, {rDCSI, "rDCSI"}};
+    auto* radioRow = new QHBoxLayout(gbVoice);
+    for (int tag = 0; tag < 3; ++tag) {
+        QRadioButton* radio = radios[tag].first;
+        radio->setObjectName(QString::fromLatin1(radios[tag].second));
+        SetComponentTag(radio, tag);
+        radioRow->addWidget(radio);
+        connect(radio, &QRadioButton::clicked, this, [this, radio] { rCTCSSClick(radio); });
+    }
+    radioRow->addStretch();
+    rCTCSS->setChecked(true);
+
+    lbSel->setObjectName(QStringLiteral("lbSel"));
+    lbSel->addItems({QStringLiteral("CTCSS"), QStringLiteral("DCS-N"), QStringLiteral("DCS-I")});
+    lbSel->hide();
+    lbValue->setObjectName(QStringLiteral("lbValue"));
+    SetComponentTag(lbValue, TagKeepItems);
+    lbValue->addItems(ToneTable());
+    lbValue->hide();
+
+    // The three tables share one place; only one is visible at a time.
+    auto* tables = new QGridLayout(gbList);
+    for (QTableWidget* grid : {gvCtcss, gvDcsN, gvDcsI}) {
+        tables->addWidget(grid, 0, 0);
+        connect(grid, &QTableWidget::cellDoubleClicked, this,
+                [this, grid](int row, int column) { PickTone(grid, row, column); });
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gbVoice);
+    layout->addWidget(gbList);
+}
+
+QTableWidget* TfToneOption::makeGrid(const char* name)
+{
+    auto* grid = new QTableWidget(gbList);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setContextMenuPolicy(Qt::NoContextMenu);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->setWordWrap(false);
+    grid->hide();
+    return grid;
+}
+
+void TfToneOption::fillGrid(QTableWidget* grid, TToneTableKind kind)
+{
+    QStringList table;
+    for (int i = 0; i < lbValue->count(); ++i)
+        table << lbValue->item(i)->text();
+    const TToneGrid layout = ToneGridLayout(kind, table);
+
+    grid->setUpdatesEnabled(false);
+    grid->clear();
+    const int rows = static_cast<int>(layout.Rows.size());
+    const int columns = static_cast<int>(layout.Columns.size());
+    grid->setRowCount(rows);
+    grid->setColumnCount(columns);
+    const int rowHeight = GridAreaHeight / rows;
+    for (int r = 0; r < rows; ++r)
+        grid->setRowHeight(r, rowHeight);
+
+    QFont toneFont = grid->font();
+    toneFont.setBold(true);
+    for (int c = 0; c < columns; ++c) {
+        const TToneColumn& column = layout.Columns[static_cast<size_t>(c)];
+        grid->setColumnWidth(c, column.Width);
+        const QColor colour(column.Colour.Red, column.Colour.Green, column.Colour.Blue);
+        for (int r = 0; r < rows; ++r) {
+            auto* cell = new QTableWidgetItem(layout.Rows[static_cast<size_t>(r)][c]);
+            cell->setTextAlignment(Qt::AlignCenter);
+            cell->setBackground(colour);
+            cell->setForeground(Qt::black);
+            if (column.Tone)
+                cell->setFont(toneFont);
+            grid->setItem(r, c, cell);
+        }
+        if (column.Tone)
+            grid->item(0, c)->setData(ValueTextRole, QStringLiteral("1"));
+    }
+    const int frame = 2 * grid->frameWidth();
+    grid->setFixedSize(tableWidth(layout) + frame, rowHeight * rows + frame);
+    grid->setUpdatesEnabled(true);
+}
+
+void TfToneOption::FillToneGrids()
+{
+    fillGrid(gvCtcss, TToneTableKind::Ctcss);
+    fillGrid(gvDcsN, TToneTableKind::DcsNormal);
+    fillGrid(gvDcsI, TToneTableKind::DcsInverted);
+}
+
+void TfToneOption::FormShow()
+{
+    FillToneGrids();
+    SelectedTone.clear();
+    TranslateWhenNotFirstLanguage(this, false);
+    rCTCSS->setChecked(true);
+    rCTCSSClick(this);
+}
+
+void TfToneOption::rCTCSSClick(const QObject* sender)
+{
+    gbList->setEnabled(false);
+    gvCtcss->setVisible(rCTCSS->isChecked());
+    gvDcsN->setVisible(rDCSN->isChecked());
+    gvDcsI->setVisible(rDCSI->isChecked());
+    if (const QListWidgetItem* caption = lbSel->item(ComponentTag(sender)))
+        gbList->setTitle(caption->text());
+    gbList->setEnabled(true);
+}
+
+void TfToneOption::PickTone(QTableWidget* grid, int row, int column)
+{
+    const QTableWidgetItem* marker = grid->item(0, column);
+    const QTableWidgetItem* cell = grid->item(row, column);
+    if (!marker || !cell || marker->data(ValueTextRole).toString() != QStringLiteral("1"))
+        return;
+    SelectedTone = cell->text();
+    accept();
+}
