@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
+#include <vector>
 
 class TIniFile {
 public:
@@ -18,13 +20,35 @@ public:
     // removed; the default when the file, section or key is missing.
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
 
-    // Replaces the key's value, or adds the key (and the section, and the file) when missing. The
-    // file is replaced atomically. On failure gives false and the system's reason in *error.
+    // Replaces the key's value in the file as it is now on disk, or adds the key (and the
+    // section, and the file) when missing, in the file's encoding and line-break style. The file
+    // is replaced atomically, so a failure leaves it as it was. On failure gives false and
+    // "<path>: <the system's reason>" in *error.
     bool WriteString(const QString& section, const QString& key, const QString& value,
                      QString* error = nullptr);
 
 private:
+    // One line of the file: where it lies in the bytes and what it holds.
+    struct TLine {
+        enum Kind { Blank, Section, Entry, Other };
+        Kind kind = Other;
+        qsizetype contentEnd = 0; // before the line break
+        qsizetype next = 0;       // first byte of the next line
+        QString name;             // section or key name
+        qsizetype valueBegin = 0; // first byte of the value, blanks skipped
+    };
+    // Where a key is, or where it would go.
+    struct TKeyPlace {
+        std::optional<size_t> section; // the section's header line
+        std::optional<size_t> entry;   // the key's line
+        size_t lastContent = 0;        // the section's last non-blank line
+    };
+    static std::vector<TLine> ParseLines(const QByteArray& bytes, bool gbk);
+    static TKeyPlace FindKey(const std::vector<TLine>& lines, const QString& section, const QString& key);
+    void Take(QByteArray bytes);
+
     QString m_path;
-    QByteArray m_bytes;   // the file as it is on disk
-    bool m_gbk = false;   // the file is not valid UTF-8
+    QByteArray m_bytes;         // the file as it is on disk
+    bool m_gbk = false;         // the file is not valid UTF-8
+    std::vector<TLine> m_lines; // parsed once, looked up many times by the form translation
 };

@@ -4,6 +4,8 @@
 #include "codeplug/TextNumbers.h"
 #include "locale/IniFile.h"
 
+#include <limits>
+
 namespace {
 
 const QString Section = QStringLiteral("SysInfo");
@@ -41,8 +43,9 @@ void LoadSysInfo(TALL& all)
     const QString defaultLanguage = file.ReadString(Section, QStringLiteral("DefaultLanguage"), QStringLiteral("0"));
     all.HelpName = file.ReadString(Section, QStringLiteral("Help"), QStringLiteral("QX"));
     all.LanguageIndex = ReadInteger(defaultLanguage).value_or(0);
+    // PicIndex holds the number plus 1, so the largest integer counts as no number.
     const std::optional<int> picture = ReadInteger(file.ReadString(Section, QStringLiteral("PicID"), QStringLiteral("0")));
-    all.PicIndex = picture ? *picture + 1 : 1;
+    all.PicIndex = picture && *picture < std::numeric_limits<int>::max() ? *picture + 1 : 1;
 
     // The piece at LanguageIndex; empty when the list runs out first or the index is negative.
     const QStringList names = SplitBars(file.ReadString(Section, QStringLiteral("Language"), DefaultLanguageList));
