@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "locale/MessageBoxPresenter.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("K-640"));
+    const TMessageBoxPresenter messageBoxes;
     DataModuleCreate(ProgramFolder());
     TfMainFrm window;
     window.show();
