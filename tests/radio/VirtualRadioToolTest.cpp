@@ -155,7 +155,7 @@ QByteArray Identification(const char* code)
 TEST(VirtualRadioTool, ServesHandshakeIdentificationAndRows)
 {
     const TRadioEngine factory("6641");
-    TRadioProcess radio({});
+    TRadioProcess radio({"--trace"});
     ASSERT_FALSE(radio.Port().isEmpty()) << radio.Errors().toStdString();
     TLine line(radio.Port());
     ASSERT_TRUE(line.IsOpen());
@@ -165,6 +165,9 @@ TEST(VirtualRadioTool, ServesHandshakeIdentificationAndRows)
     EXPECT_EQ(line.Exchange(AckByte, 1), AckByte);
     line.Send("E");
     EXPECT_EQ(radio.Stop(), 0);
+    const QByteArray trace = radio.Errors();
+    EXPECT_TRUE(trace.contains("program: 50 52 4f 47 52 41 4d -> 06\n")) << trace.toStdString();
+    EXPECT_TRUE(trace.contains("read: 52 03 d0 08 -> 52 03 d0 08 ")) << trace.toStdString();
 }
 
 TEST(VirtualRadioTool, OptionsReachTheRadio)

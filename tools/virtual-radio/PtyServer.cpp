@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -33,9 +34,10 @@ QString SystemError(const char* what)
 
 } // namespace
 
-TPtyServer::TPtyServer(TRadioEngine& engine, bool pace)
+TPtyServer::TPtyServer(TRadioEngine& engine, bool pace, bool trace)
     : m_engine(engine)
     , m_pace(pace)
+    , m_trace(trace)
 {
 }
 
@@ -139,6 +141,11 @@ void TPtyServer::TakeInput(TClock::time_point now)
             m_outputClear = std::max(due, m_outputClear) + ByteTime;
             m_output.push_back({m_outputClear, byte});
         }
+    }
+    // Taken even untold, so that a radio left running for days does not pile them up.
+    for (const TRadioFrame& frame : m_engine.TakeFrames()) {
+        if (m_trace)
+            std::fprintf(stderr, "%s\n", qPrintable(DescribeFrame(frame)));
     }
 }
 

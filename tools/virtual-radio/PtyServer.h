@@ -16,8 +16,9 @@ public:
     // 9600 baud, one start bit, 8 data bits, 2 stop bits.
     static constexpr std::chrono::nanoseconds ByteTime{11'000'000'000LL / 9600};
 
-    // With pace, bytes cross the line no faster than a real one carries them both ways.
-    TPtyServer(TRadioEngine& engine, bool pace);
+    // With pace, bytes cross the line no faster than a real one carries them both ways. With
+    // trace, every frame is told on standard error.
+    TPtyServer(TRadioEngine& engine, bool pace, bool trace);
     ~TPtyServer();
     TPtyServer(const TPtyServer&) = delete;
     TPtyServer& operator=(const TPtyServer&) = delete;
@@ -45,6 +46,7 @@ private:
 
     TRadioEngine& m_engine;
     bool m_pace;
+    bool m_trace;
     int m_master = -1;
     QString m_portPath;
     bool m_clientPresent = false;

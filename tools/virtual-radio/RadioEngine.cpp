@@ -40,6 +40,17 @@ std::vector<TChannel> FactoryChannels(double lowerEdge)
 
 } // namespace
 
+QString DescribeFrame(const TRadioFrame& frame)
+{
+    static const char* const names[] = {"wake-up", "program", "identify", "acknowledge", "read",
+                                        "write", "settings write", "end", "noise"};
+    QString text = QStringLiteral("%1: %2").arg(QLatin1String(names[static_cast<int>(frame.Kind)]),
+                                                QString::fromLatin1(frame.Bytes.toHex(' ')));
+    if (!frame.Reply.isEmpty())
+        text += QStringLiteral(" -> ") + QString::fromLatin1(frame.Reply.toHex(' '));
+    return text;
+}
+
 TRadioEngine::TRadioEngine(const QString& modelCode, const TRadioFaults& faults)
     : m_modelCode(modelCode)
     , m_faults(faults)

@@ -45,6 +45,9 @@ struct TRadioFrame {
     bool operator==(const TRadioFrame&) const = default;
 };
 
+// One line for a trace: the kind, the bytes received and the reply, in hexadecimal.
+QString DescribeFrame(const TRadioFrame& frame);
+
 // A reply and the moment it becomes due: once the first AfterInputBytes bytes of the fed block
 // have arrived (for a transport that paces the bytes as a real line would).
 struct TRadioReply {

@@ -32,6 +32,7 @@ const char Usage[] =
     "  --link PATH            also reach the port through a symbolic link at PATH, removed at exit\n"
     "  --image FILE           load the memory from FILE at start (when it exists), save it at exit\n"
     "  --pace                 carry bytes at the real speed of 9600 baud, 8N2, both ways\n"
+    "  --trace                tell every frame and its reply on standard error\n"
     "  --help                 show this text\n"
     "\n"
     "faults:\n"
@@ -62,6 +63,7 @@ struct TOptions {
     QString Link;
     QString Image;
     bool Pace = false;
+    bool Trace = false;
     TRadioFaults Faults;
 };
 
@@ -84,11 +86,11 @@ std::variant<TOptions, int> ParseOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption model("model", {}, "CODE"), link("link", {}, "PATH"),
-        image("image", {}, "FILE"), pace("pace"), help("help"), ignoreProgram("ignore-program"),
+        image("image", {}, "FILE"), pace("pace"), trace("trace"), help("help"), ignoreProgram("ignore-program"),
         refuseProgram("refuse-program"), shortRead("short-read"), wrongAck("wrong-ack"),
         silentAfter("silent-after", {}, "N"), hangUpAfter("hang-up-after", {}, "N"),
         identModel("ident-model", {}, "CODE");
-    parser.addOptions({model, link, image, pace, help, ignoreProgram, refuseProgram, shortRead,
+    parser.addOptions({model, link, image, pace, trace, help, ignoreProgram, refuseProgram, shortRead,
                        wrongAck, silentAfter, hangUpAfter, identModel});
 
     auto usageError = [](const QString& text) {
@@ -109,6 +111,7 @@ std::variant<TOptions, int> ParseOptions(const QStringList& arguments)
     options.Link = parser.value(link);
     options.Image = parser.value(image);
     options.Pace = parser.isSet(pace);
+    options.Trace = parser.isSet(trace);
     TRadioFaults& faults = options.Faults;
     faults.IgnoreProgramRequest = parser.isSet(ignoreProgram);
     faults.RefuseProgramRequest = parser.isSet(refuseProgram);
@@ -196,7 +199,7 @@ int Run(const TOptions& options)
     }
     const sigset_t waitMask = BlockStopSignals();
 
-    TPtyServer server(engine, options.Pace);
+    TPtyServer server(engine, options.Pace, options.Trace);
     if (!server.Open(&error)) {
         Complain(error);
         return ExitFailure;
