@@ -19,7 +19,7 @@ QString JsonString(const QString& text)
         case '\t': quoted += QStringLiteral("\\t"); break;
         default:
             if (c.unicode() < 0x20)
-                quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+                quoted += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
             else
                 quoted += c;
         }

@@ -17,6 +17,9 @@ namespace {
 constexpr int MessageRowCount = 4;
 constexpr int BitmapFlagsPerRow = 128;
 constexpr int ChannelsWithoutBitmaps = 16;
+// Far beyond the longest layout; rows past a model's layout are never read, so a huge file (or a
+// device) costs no more than this.
+constexpr qint64 MostBytesRead = 1 << 20;
 
 // Gap rows written between the last channel and settings row 2: G - 1, none when G is 1 or less.
 int GapFillRows(int gapRows)
@@ -223,7 +226,7 @@ TFileResult ReadCodeplugFile(const QString& path)
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
         return Fail(TFileStatus::CannotOpen, theLanguage().FileOpenError.arg(path, source.errorString()));
-    const QByteArray image = source.readAll();
+    const QByteArray image = source.read(MostBytesRead);
     if (source.error() != QFileDevice::NoError)
         return Fail(TFileStatus::CannotOpen, theLanguage().FileOpenError.arg(path, source.errorString()));
     source.close();

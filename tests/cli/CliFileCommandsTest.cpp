@@ -5,6 +5,7 @@
 #include "codeplug/GlobalState.h"
 #include "support/FreshState.h"
 #include "support/ScriptedMsgBox.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -61,16 +62,7 @@ protected:
 
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
-        QFile file(PathOf(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-
-    static QByteArray ReadBytes(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return WriteTestFile(PathOf(name), bytes);
     }
 
     // A UHF codeplug with three channels, non-default settings and a message, saved by the
@@ -83,7 +75,7 @@ protected:
         table.StoreChannel(16, {450.0, 450.0, "D754I", "250.3", 1, 1, 1, 0, 1});
         theFun().Squelch = 3;
         theFun().FM = 0;
-        theEnMsg() = {QStringLiteral("SHOP \"A\" 1"), QStringLiteral("CALL 555")};
+        theEnMsg() = {QStringLiteral("SHOP \"A\" 1"), QStringLiteral("CALL\\555\x01\t")};
         EXPECT_TRUE(WriteCodeplugFile(PathOf(name)).Ok());
         return PathOf(name);
     }
@@ -121,7 +113,7 @@ TEST_F(CliFileCommandsTest, DumpGivesTheWholeCodeplugAsJson)
         EXPECT_EQ(settings[field.Name].toInt(-1), theFun().*field.Member) << field.Name;
     EXPECT_LT(run.Out.indexOf("\"BattSave\""), run.Out.indexOf("\"FM\""));
 
-    EXPECT_EQ(dump["message"].toArray(), QJsonArray({"SHOP \"A\" 1", "CALL 555"}));
+    EXPECT_EQ(dump["message"].toArray(), QJsonArray({"SHOP \"A\" 1", "CALL\\555\x01\t"}));
 
     const QJsonArray channels = dump["channels"].toArray();
     ASSERT_EQ(channels.size(), 3);
@@ -153,7 +145,7 @@ TEST_F(CliFileCommandsTest, ExportWritesTheChannelTableAsCsv)
     const TRun toFile = Run({"export", sample, "-o", PathOf("out.csv")});
     ASSERT_EQ(toFile.Code, 0) << qPrintable(toFile.Err);
     EXPECT_TRUE(toFile.Out.isEmpty());
-    EXPECT_EQ(QString::fromUtf8(ReadBytes(PathOf("out.csv"))), SampleCsv);
+    EXPECT_EQ(QString::fromUtf8(ReadTestFile(PathOf("out.csv"))), SampleCsv);
 }
 
 TEST_F(CliFileCommandsTest, ExportThenImportFromTheSameFileGivesTheSameFile)
@@ -162,8 +154,8 @@ TEST_F(CliFileCommandsTest, ExportThenImportFromTheSameFileGivesTheSameFile)
     ASSERT_EQ(Run({"export", sample, "-o", PathOf("sample.csv")}).Code, 0);
     const TRun run = Run({"import", PathOf("sample.csv"), "-o", PathOf("again.dat"), "--from", sample});
     ASSERT_EQ(run.Code, 0) << qPrintable(run.Err);
-    const QByteArray original = ReadBytes(sample);
-    const QByteArray again = ReadBytes(PathOf("again.dat"));
+    const QByteArray original = ReadTestFile(sample);
+    const QByteArray again = ReadTestFile(PathOf("again.dat"));
     ASSERT_EQ(again.size(), 992);
     EXPECT_EQ(again.left(8), original.left(8));
     EXPECT_EQ(again.mid(14), original.mid(14));  // bytes 8-13 are the date and time of saving
@@ -301,10 +293,10 @@ TEST_F(CliFileCommandsTest, ExitCodesTellUsageBadInputAndFileErrorsApart)
 {
     const QString sample = SampleCodeplug("sample.dat");
     const QString csv = WriteFile("in.csv", SampleCsv.toUtf8());
-    QByteArray unknownModel = ReadBytes(sample);
+    QByteArray unknownModel = ReadTestFile(sample);
     unknownModel.replace(1, 4, "9999");
     const QString unknown = WriteFile("unknown.dat", unknownModel);
-    const QString damaged = WriteFile("damaged.dat", ReadBytes(sample).left(500));
+    const QString damaged = WriteFile("damaged.dat", ReadTestFile(sample).left(500));
     const QString out = PathOf("out.dat");
     const QString noDir = PathOf("missing/out");
     struct Case {
@@ -348,7 +340,7 @@ TEST_F(CliFileCommandsTest, ExitCodesTellUsageBadInputAndFileErrorsApart)
 TEST_F(CliFileCommandsTest, MessagesAreEnglishWhateverLanguageFileLiesBeside)
 {
     WriteFile("Chinese.Ini", "[Language]\nFileDamaged=BROKEN %1\nFileOpenError=NOPE %1\n");
-    const QString damaged = WriteFile("damaged.dat", ReadBytes(SampleCodeplug("sample.dat")).left(100));
+    const QString damaged = WriteFile("damaged.dat", ReadTestFile(SampleCodeplug("sample.dat")).left(100));
     const TRun run = Run({"dump", damaged});
     EXPECT_EQ(run.Code, 2);
     EXPECT_EQ(run.Err, "k640-cli: The file " + damaged + " is damaged or incomplete; nothing was changed.\n");

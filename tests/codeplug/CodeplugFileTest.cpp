@@ -4,6 +4,7 @@
 #include "codeplug/GlobalState.h"
 #include "support/FreshState.h"
 #include "support/ScriptedMsgBox.h"
+#include "support/TestFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -91,16 +92,7 @@ protected:
 
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
-        QFile file(PathOf(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-
-    static QByteArray ReadBytes(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return WriteTestFile(PathOf(name), bytes);
     }
 
     ScriptedMsgBox messages;
@@ -150,7 +142,7 @@ TEST_F(CodeplugFileTest, SaveWritesTheImageStampedNowAndClearsModified)
     ASSERT_TRUE(WriteCodeplugFile(path).Ok());
     const QDateTime after = QDateTime::currentDateTime();
 
-    const QByteArray saved = ReadBytes(path);
+    const QByteArray saved = ReadTestFile(path);
     ASSERT_EQ(saved.size(), 992);
     const QByteArray fixture = UhfFixture();
     EXPECT_EQ(Rows(saved.left(8)), Rows(fixture.left(8)));
@@ -280,7 +272,7 @@ TEST_F(CodeplugFileTest, AFileOfAnotherModelBringsItsModelChannelCountAndBitmaps
     const QString path = PathOf("big.dat");
     ASSERT_TRUE(WriteCodeplugFile(path).Ok());
 
-    const QByteArray saved = ReadBytes(path);
+    const QByteArray saved = ReadTestFile(path);
     ASSERT_EQ(saved.size(), CodeplugFileRowCount(32, 3) * 16);
     ASSERT_EQ(saved.size(), (1 + 32 + 2 + 1 + 4 + 1 + 1 + 4) * 16);
     const int bitmaps = (1 + 32 + 2 + 1 + 4 + 1 + 1) * 16;
@@ -367,6 +359,14 @@ TEST_F(CodeplugFileTest, APathThatCannotBeOpenedIsReportedWithItsReason)
     }
 }
 
+TEST_F(CodeplugFileTest, AnEndlessFileIsReadOnlyAsFarAsNeeded)
+{
+    UhfCodeplug();
+    const TSnapshot before = TSnapshot::Take();
+    EXPECT_EQ(ReadCodeplugFile(QStringLiteral("/dev/zero")).Status, TFileStatus::UnknownModel);
+    EXPECT_TRUE(TSnapshot::Take() == before);
+}
+
 TEST_F(CodeplugFileTest, AFailedSaveKeepsThePreviousFileAndModified)
 {
     UhfCodeplug();
@@ -393,7 +393,7 @@ TEST_F(CodeplugFileTest, AFailedSaveKeepsThePreviousFileAndModified)
         EXPECT_TRUE(theAll().Modified);
         EXPECT_EQ(theAll().ChannelBits, "unchanged");
         if (c.hasPrevious) {
-            EXPECT_EQ(ReadBytes(c.path), previous);
+            EXPECT_EQ(ReadTestFile(c.path), previous);
         }
         ASSERT_EQ(messages.Shown().size(), 1u);
         EXPECT_TRUE(messages.Shown()[0].Text.contains(c.path));
@@ -411,7 +411,7 @@ TEST_F(CodeplugFileTest, AChannelThatCannotBeReadRefusesTheSave)
     EXPECT_EQ(result.Status, TFileStatus::InvalidChannel);
     EXPECT_TRUE(result.Message.contains(path));
     EXPECT_TRUE(result.Message.contains("channel 3"));
-    EXPECT_EQ(ReadBytes(path), "the previous file");
+    EXPECT_EQ(ReadTestFile(path), "the previous file");
     EXPECT_TRUE(theAll().Modified);
     EXPECT_EQ(messages.Shown().size(), 1u);
 }
