@@ -18,6 +18,13 @@ protected:
     }
     QString SettingsPath() const { return all.AppPath + QStringLiteral("SysInfo.Ini"); }
     void WriteSettings(const QByteArray& bytes) { WriteBytes(SettingsPath(), bytes); }
+    // Empty bytes: no settings file.
+    void UseSettings(const QByteArray& bytes)
+    {
+        QFile::remove(SettingsPath());
+        if (!bytes.isEmpty())
+            WriteSettings(bytes);
+    }
 
     QTemporaryDir folder;
     TALL all;
@@ -73,9 +80,7 @@ TEST_F(SysInfoTest, LoadTakesDefaultsAndTheFilesValues)
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        QFile::remove(SettingsPath());
-        if (!c.File.isEmpty())
-            WriteSettings(c.File);
+        UseSettings(c.File);
         LoadSysInfo(all);
         EXPECT_EQ(all.ComPort, c.ComPort);
         EXPECT_EQ(all.LanguageIndex, c.LanguageIndex);
@@ -162,9 +167,7 @@ TEST_F(SysInfoTest, LanguageListGivesFileAndDisplayNames)
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        QFile::remove(SettingsPath());
-        if (!c.File.isEmpty())
-            WriteSettings(c.File);
+        UseSettings(c.File);
         all.LanguageName = c.LanguageName;
         QStringList displayNames{"kept"};
         QStringList fileNames{"kept"};
