@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The DCS tables have the most rows; the CTCSS table's rows share the same height between them.
@@ -21,14 +23,6 @@ constexpr int GridAreaHeight = GridRows * DcsRowHeight;
 
 // Marks the first row's cell of a column that can be picked, as the value text "1".
 constexpr int ValueTextRole = Qt::UserRole;
-
-int tableWidth(const TToneGrid& grid)
-{
-    int width = 0;
-    for (const TToneColumn& column : grid.Columns)
-        width += column.Width;
-    return width;
-}
 
 } // namespace
 
@@ -87,8 +81,11 @@ QTableWidget* TfToneOption::makeGrid(const char* name)
 {
     auto* grid = new QTableWidget(gbList);
     grid->setObjectName(QString::fromLatin1(name));
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
+    // The fixed widths and heights are below the style's smallest section.
+    for (QHeaderView* header : {grid->horizontalHeader(), grid->verticalHeader()}) {
+        header->setMinimumSectionSize(1);
+        header->hide();
+    }
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setContextMenuPolicy(Qt::NoContextMenu);
@@ -100,12 +97,9 @@ QTableWidget* TfToneOption::makeGrid(const char* name)
     return grid;
 }
 
-void TfToneOption::fillGrid(QTableWidget* grid, TToneTableKind kind)
+int TfToneOption::fillGrid(QTableWidget* grid, TToneTableKind kind, const QStringList& toneTable)
 {
-    QStringList table;
-    for (int i = 0; i < lbValue->count(); ++i)
-        table << lbValue->item(i)->text();
-    const TToneGrid layout = ToneGridLayout(kind, table);
+    const TToneGrid layout = ToneGridLayout(kind, toneTable);
 
     grid->setUpdatesEnabled(false);
     grid->clear();
@@ -117,11 +111,13 @@ void TfToneOption::fillGrid(QTableWidget* grid, TToneTableKind kind)
     for (int r = 0; r < rows; ++r)
         grid->setRowHeight(r, rowHeight);
 
+    int width = 0;
     QFont toneFont = grid->font();
     toneFont.setBold(true);
     for (int c = 0; c < columns; ++c) {
         const TToneColumn& column = layout.Columns[static_cast<size_t>(c)];
         grid->setColumnWidth(c, column.Width);
+        width += column.Width;
         const QColor colour(column.Colour.Red, column.Colour.Green, column.Colour.Blue);
         for (int r = 0; r < rows; ++r) {
             auto* cell = new QTableWidgetItem(layout.Rows[static_cast<size_t>(r)][c]);
@@ -135,16 +131,22 @@ void TfToneOption::fillGrid(QTableWidget* grid, TToneTableKind kind)
         if (column.Tone)
             grid->item(0, c)->setData(ValueTextRole, QStringLiteral("1"));
     }
-    const int frame = 2 * grid->frameWidth();
-    grid->setFixedSize(tableWidth(layout) + frame, rowHeight * rows + frame);
     grid->setUpdatesEnabled(true);
+    return width;
 }
 
 void TfToneOption::FillToneGrids()
 {
-    fillGrid(gvCtcss, TToneTableKind::Ctcss);
-    fillGrid(gvDcsN, TToneTableKind::DcsNormal);
-    fillGrid(gvDcsI, TToneTableKind::DcsInverted);
+    QStringList toneTable;
+    for (int i = 0; i < lbValue->count(); ++i)
+        toneTable << lbValue->item(i)->text();
+    const int widest = std::max({fillGrid(gvCtcss, TToneTableKind::Ctcss, toneTable),
+                                 fillGrid(gvDcsN, TToneTableKind::DcsNormal, toneTable),
+                                 fillGrid(gvDcsI, TToneTableKind::DcsInverted, toneTable)});
+    // All three fill the same area, so switching tables never resizes the dialog.
+    const int frame = 2 * gvCtcss->frameWidth();
+    for (QTableWidget* grid : {gvCtcss, gvDcsN, gvDcsI})
+        grid->setFixedSize(widest + frame, GridAreaHeight + frame);
 }
 
 void TfToneOption::FormShow()

@@ -41,5 +41,6 @@ protected:
 
 private:
     QTableWidget* makeGrid(const char* name);
-    void fillGrid(QTableWidget* grid, TToneTableKind kind);
+    // Gives the width of the table's columns.
+    int fillGrid(QTableWidget* grid, TToneTableKind kind, const QStringList& toneTable);
 };

@@ -64,6 +64,13 @@ TEST_F(ToneOptionDialogTest, CellsAreCentredColouredAndToneColumnsBold)
     EXPECT_FALSE(grid->item(3, 0)->font().bold());
     EXPECT_EQ(grid->item(3, 1)->textAlignment(), int(Qt::AlignCenter));
     EXPECT_EQ(dialog.gvDcsN->item(0, 0)->background().color(), QColor(47, 231, 220));
+    // Narrower than the style's smallest column, and still every column in view.
+    EXPECT_EQ(dialog.gvDcsN->columnWidth(0), 25);
+    for (const QTableWidget* table : {dialog.gvCtcss, dialog.gvDcsN, dialog.gvDcsI}) {
+        const int last = table->columnCount() - 1;
+        EXPECT_LE(table->columnViewportPosition(last) + table->columnWidth(last), table->width() - 2 * table->frameWidth())
+            << table->objectName().toStdString();
+    }
     EXPECT_TRUE(grid->showGrid());
 }
 
