@@ -74,6 +74,7 @@ void TfFrmAbout::FormShow()
     Memo1->clear();
     for (const QString& line : {Label5->text(), Label6->text(), QString(), Label7->text()})
         Memo1->appendPlainText(line);
+    Memo1->moveCursor(QTextCursor::Start);  // show the first line, not the last
 }
 
 void TfFrmAbout::mousePressEvent(QMouseEvent* event)

@@ -1,0 +1,129 @@
+#include "channels/ToneOptionDialog.h"
+#include "locale/AboutBox.h"
+#include "locale/IniFile.h"
+#include "locale/LanguageDialog.h"
+#include "locale/MessageTable.h"
+#include "locale/ProgramFolderTest.h"
+#include "locale/TranslateForm.h"
+#include "radio/PortDialog.h"
+#include "settings/ModelDialog.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <functional>
+#include <map>
+#include <string>
+#include <memory>
+
+namespace {
+
+const QString Resources = QStringLiteral(K640_RESOURCES_DIR);
+
+// Every caption and list item a dialog shows, blanks around them removed (a language file cannot
+// hold them), by component name.
+using TShownTexts = std::map<std::string, std::string>;
+
+TShownTexts shownTexts(const QDialog& dialog)
+{
+    TShownTexts texts;
+    const auto add = [&texts](const QString& name, const QString& text) {
+        texts[name.toStdString()] = text.trimmed().toStdString();
+    };
+    add(QStringLiteral("(title)"), dialog.windowTitle());
+    for (const QObject* component : dialog.findChildren<QObject*>()) {
+        const QString name = component->objectName();
+        const auto* list = qobject_cast<const QListWidget*>(component);
+        if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")))
+            continue;
+        if (const auto* label = qobject_cast<const QLabel*>(component)) {
+            add(name, label->text());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(component)) {
+            add(name, button->text());
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(component)) {
+            add(name, group->title());
+        } else if (list && ComponentTag(list) != TagKeepItems && name != QStringLiteral("Language")) {
+            // The language dialog's hidden list holds file names, not texts.
+            for (int i = 0; i < list->count(); ++i)
+                add(name + '.' + QString::number(i), list->item(i)->text());
+        }
+    }
+    return texts;
+}
+
+struct TDialogCase {
+    const char* Section;
+    std::function<std::unique_ptr<QDialog>()> Make;
+};
+
+const TDialogCase Dialogs[] = {
+    {"fSetLanguage", [] { return std::make_unique<TfSetLanguage>(); }},
+    {"fToneOption", [] { return std::make_unique<TfToneOption>(); }},
+    {"fSetPort", [] { return std::make_unique<TfSetPort>(); }},
+    {"fModel", [] { return std::make_unique<TfModel>(); }},
+};
+
+class ShippedLanguageFilesTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        for (const char* file : {"English.Ini", "Chinese.Ini", "SysInfo.Ini"})
+            ASSERT_TRUE(QFile::copy(Resources + '/' + file, AppPath() + file)) << file;
+    }
+    // The texts of the dialog as designed, and as shown in the language.
+    std::pair<TShownTexts, TShownTexts> designAndShown(const TDialogCase& c,
+                                                                            const QString& language)
+    {
+        UseLanguage(language, 0);
+        std::unique_ptr<QDialog> design = c.Make();
+        design->show();
+        UseLanguage(language, 1);
+        std::unique_ptr<QDialog> shown = c.Make();
+        shown->show();
+        return {shownTexts(*design), shownTexts(*shown)};
+    }
+};
+
+TEST_F(ShippedLanguageFilesTest, EveryMessageIsInBothFiles)
+{
+    for (const char* file : {"English.Ini", "Chinese.Ini"}) {
+        const TIniFile language(AppPath() + file);
+        for (const TMessageKey& key : MessageKeys)
+            EXPECT_FALSE(language.ReadString("Language", key.Key, {}).isEmpty()) << file << ' ' << key.Key;
+    }
+}
+
+TEST_F(ShippedLanguageFilesTest, EnglishFileHoldsTheDesignTexts)
+{
+    for (const TDialogCase& c : Dialogs) {
+        const auto [design, shown] = designAndShown(c, QStringLiteral("English"));
+        EXPECT_EQ(shown, design) << c.Section;
+    }
+}
+
+TEST_F(ShippedLanguageFilesTest, ChineseFileTranslatesEveryText)
+{
+    for (const TDialogCase& c : Dialogs) {
+        const auto [design, shown] = designAndShown(c, QStringLiteral("Chinese"));
+        for (const auto& [name, text] : design)
+            EXPECT_NE(shown.at(name), text) << c.Section << ' ' << name;
+    }
+}
+
+TEST_F(ShippedLanguageFilesTest, AboutBoxHasTextsInBothLanguages)
+{
+    for (const char* language : {"English", "Chinese"}) {
+        UseLanguage(QString::fromLatin1(language), 0);
+        TfFrmAbout box;
+        box.show();
+        for (const QLabel* label : box.findChildren<QLabel*>()) {
+            if (label != box.Image1) {
+                EXPECT_GT(label->text().size(), 1) << language << ' ' << label->objectName().toStdString();
+            }
+        }
+    }
+}
+
+} // namespace
