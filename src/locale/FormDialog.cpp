@@ -1,7 +1,11 @@
 #include "locale/FormDialog.h"
 
-#include <QLayout>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 TFormDialog::TFormDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
@@ -20,4 +24,23 @@ void TFormDialog::showEvent(QShowEvent* event)
         }
     }
     QDialog::showEvent(event);  // centres the dialog on its parent
+}
+
+void TFormDialog::layOutChoice(const std::vector<std::pair<QLabel*, QWidget*>>& rows, QPushButton* ok,
+                               QPushButton* cancel)
+{
+    auto* choice = new QFormLayout;
+    for (const auto& [caption, field] : rows)
+        choice->addRow(caption, field);
+    ok->setObjectName(QStringLiteral("btnOk"));
+    ok->setDefault(true);
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* body = new QVBoxLayout(this);
+    body->addLayout(choice);
+    body->addWidget(buttons);
 }

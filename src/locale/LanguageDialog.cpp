@@ -5,12 +5,9 @@
 #include "locale/TranslateForm.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfSetLanguage::TfSetLanguage(QWidget* parent)
     : TFormDialog(parent),
@@ -28,21 +25,9 @@ TfSetLanguage::TfSetLanguage(QWidget* parent)
     cbLanguage->setMinimumWidth(160);
     Language->setObjectName(QStringLiteral("Language"));
     Language->hide();
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-
-    auto* choice = new QFormLayout;
-    choice->addRow(lbName, cbLanguage);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(btnOk, QDialogButtonBox::AcceptRole);
-    buttons->addButton(btnCancel, QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choice);
-    layout->addWidget(buttons);
+    layOutChoice({{lbName, cbLanguage}}, btnOk, btnCancel);
 
     connect(btnOk, &QPushButton::clicked, this, &TfSetLanguage::btnOkClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TfSetLanguage::FormShow()

@@ -5,13 +5,10 @@
 #include "radio/ComPorts.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSerialPortInfo>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -40,21 +37,9 @@ TfSetPort::TfSetPort(QWidget* parent)
     cbCom->setObjectName(QStringLiteral("cbCom"));
     cbCom->setMinimumWidth(150);
     cbCom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-
-    auto* choice = new QFormLayout;
-    choice->addRow(lbName, cbCom);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(btnOk, QDialogButtonBox::AcceptRole);
-    buttons->addButton(btnCancel, QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choice);
-    layout->addWidget(buttons);
+    layOutChoice({{lbName, cbCom}}, btnOk, btnCancel);
 
     connect(btnOk, &QPushButton::clicked, this, &TfSetPort::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString TfSetPort::ChosenPort() const

@@ -4,11 +4,8 @@
 #include "locale/TranslateForm.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -40,26 +37,13 @@ TfModel::TfModel(QWidget* parent)
         SetComponentTag(list, TagKeepItems);
         list->setMinimumWidth(150);
     }
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-
-    auto* choice = new QFormLayout;
-    choice->addRow(Label1, cbCopmut);
-    choice->addRow(Label2, cbPd);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(btnOk, QDialogButtonBox::AcceptRole);
-    buttons->addButton(btnCancel, QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choice);
-    layout->addWidget(buttons);
+    layOutChoice({{Label1, cbCopmut}, {Label2, cbPd}}, btnOk, btnCancel);
 
     connect(cbCopmut, &QComboBox::currentIndexChanged, this, &TfModel::cbCopmutChange);
     connect(btnOk, &QPushButton::clicked, this, [this] {
         Confirmed = true;
         accept();
     });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TfModel::FormShow()

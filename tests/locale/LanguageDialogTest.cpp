@@ -1,6 +1,7 @@
 #include "locale/LanguageDialog.h"
 #include "locale/ProgramFolderTest.h"
 #include "locale/SysInfo.h"
+#include "locale/WidgetTexts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,20 +15,6 @@ protected:
     void WriteSysInfo(const QString& keys)
     {
         WriteProgramFile(QStringLiteral("SysInfo.Ini"), QStringLiteral("[SysInfo]\n") + keys);
-    }
-    static QStringList listItems(const QListWidget* list)
-    {
-        QStringList items;
-        for (int i = 0; i < list->count(); ++i)
-            items << list->item(i)->text();
-        return items;
-    }
-    static QStringList comboItems(const QComboBox* combo)
-    {
-        QStringList items;
-        for (int i = 0; i < combo->count(); ++i)
-            items << combo->itemText(i);
-        return items;
     }
 };
 
@@ -50,8 +37,8 @@ TEST_F(LanguageDialogTest, ListsDisplayNamesOfTheLanguageInForceAndSelectsIt)
     TfSetLanguage dialog;
     dialog.show();
 
-    EXPECT_EQ(comboItems(dialog.cbLanguage), QStringList({"Chinese", "English"}));
-    EXPECT_EQ(listItems(dialog.Language), QStringList({"Chinese", "English"}));
+    EXPECT_EQ(ComboItems(dialog.cbLanguage), QStringList({"Chinese", "English"}));
+    EXPECT_EQ(ListItems(dialog.Language), QStringList({"Chinese", "English"}));
     EXPECT_FALSE(dialog.Language->isVisible());
     EXPECT_EQ(dialog.cbLanguage->currentIndex(), 1);
 }
@@ -104,8 +91,8 @@ TEST_F(LanguageDialogTest, ThreeFileNamesWithoutDisplayNameKeyOfferTheTwoDefault
     TfSetLanguage dialog;
     dialog.show();
 
-    EXPECT_EQ(comboItems(dialog.cbLanguage), QStringList({"中文", "英文"}));
-    EXPECT_EQ(listItems(dialog.Language), QStringList({"Chinese", "English", "German"}));
+    EXPECT_EQ(ComboItems(dialog.cbLanguage), QStringList({"中文", "英文"}));
+    EXPECT_EQ(ListItems(dialog.Language), QStringList({"Chinese", "English", "German"}));
 }
 
 // With no file name to take, OK is a Cancel: the stored index lies outside the list, or the
@@ -151,7 +138,7 @@ TEST_F(LanguageDialogTest, TranslatedBeyondTheFirstLanguageButTheDisplayNamesSta
 
     EXPECT_EQ(dialog.windowTitle(), "Languages");
     EXPECT_EQ(dialog.lbName->text(), "Language:");
-    EXPECT_EQ(comboItems(dialog.cbLanguage), QStringList({"Chinese", "English"}));
+    EXPECT_EQ(ComboItems(dialog.cbLanguage), QStringList({"Chinese", "English"}));
 }
 
 } // namespace

@@ -4,17 +4,14 @@
 
 #include "codeplug/GlobalState.h"
 #include "support/FreshState.h"
-
-#include <QFile>
+#include "support/TestFiles.h"
 
 class ProgramFolderTest : public FreshStateTest {
 protected:
     // Writes name (e.g. "English.Ini") into the program folder, UTF-8.
     void WriteProgramFile(const QString& name, const QString& text)
     {
-        QFile file(AppPath() + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
+        WriteTestFile(AppPath() + name, text.toUtf8());
     }
 
     void UseLanguage(const QString& name, int index)

@@ -1,5 +1,6 @@
 #include "locale/ProgramFolderTest.h"
 #include "locale/TranslateForm.h"
+#include "locale/WidgetTexts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -93,22 +94,8 @@ struct TTestForm {
     {
         return form->findChild<Component*>(QString::fromLatin1(name));
     }
-    QStringList comboItems(const char* name) const
-    {
-        QStringList items;
-        const auto* box = find<QComboBox>(name);
-        for (int i = 0; i < box->count(); ++i)
-            items << box->itemText(i);
-        return items;
-    }
-    QStringList listItems(const char* name) const
-    {
-        QStringList items;
-        const auto* box = find<QListWidget>(name);
-        for (int i = 0; i < box->count(); ++i)
-            items << box->item(i)->text();
-        return items;
-    }
+    QStringList comboItems(const char* name) const { return ComboItems(find<QComboBox>(name)); }
+    QStringList listItems(const char* name) const { return ListItems(find<QListWidget>(name)); }
     QStringList titles(const char* name) const
     {
         QStringList items;

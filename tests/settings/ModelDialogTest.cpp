@@ -1,4 +1,5 @@
 #include "locale/ProgramFolderTest.h"
+#include "locale/WidgetTexts.h"
 #include "settings/ModelDialog.h"
 
 #include <QComboBox>
@@ -16,13 +17,6 @@ protected:
         theAll().ModelName = QStringLiteral("K-640(UHF)");
         theAll().BandText = QStringLiteral("400 - 420MHz");
     }
-    static QStringList items(const QComboBox* combo)
-    {
-        QStringList texts;
-        for (int i = 0; i < combo->count(); ++i)
-            texts << combo->itemText(i);
-        return texts;
-    }
 };
 
 TEST_F(ModelDialogTest, ShowsTheCurrentModelAndBand)
@@ -30,9 +24,9 @@ TEST_F(ModelDialogTest, ShowsTheCurrentModelAndBand)
     TfModel dialog;
     dialog.show();
 
-    EXPECT_EQ(items(dialog.cbCopmut), QStringList({"K-640(UHF)", "K-640(VHF)"}));
+    EXPECT_EQ(ComboItems(dialog.cbCopmut), QStringList({"K-640(UHF)", "K-640(VHF)"}));
     EXPECT_EQ(dialog.cbCopmut->currentText(), "K-640(UHF)");
-    EXPECT_EQ(items(dialog.cbPd), theMacList().Items(0)->Bands);
+    EXPECT_EQ(ComboItems(dialog.cbPd), theMacList().Items(0)->Bands);
     EXPECT_EQ(dialog.cbPd->currentText(), "400 - 420MHz");
     EXPECT_FALSE(dialog.Confirmed);
 }
@@ -68,7 +62,7 @@ TEST_F(ModelDialogTest, ChoosingAModelOffersItsBandsWithItsDefault)
     };
     for (const auto& [model, band] : cases) {
         dialog.cbCopmut->setCurrentText(QString::fromLatin1(model));
-        EXPECT_EQ(items(dialog.cbPd), theMacList().FindByName(QString::fromLatin1(model))->Bands) << model;
+        EXPECT_EQ(ComboItems(dialog.cbPd), theMacList().FindByName(QString::fromLatin1(model))->Bands) << model;
         EXPECT_EQ(dialog.cbPd->currentText(), band) << model;
     }
 }
