@@ -12,7 +12,5 @@ int main(int argc, char* argv[])
     DataModuleCreate(ProgramFolder());
     TfMainFrm window;
     window.show();
-    const int result = app.exec();
-    SaveSettingsAtShutdown();
-    return result;
+    return app.exec();
 }

@@ -50,7 +50,7 @@ void SetEnglishMessages(TLanguage& language)
     language.FileDamaged = QStringLiteral("The file %1 is damaged or incomplete; nothing was changed.");
     language.FileOpenError = QStringLiteral("Cannot open the file %1: %2");
     language.FileSaveError = QStringLiteral("Cannot save the file %1: %2. The previous file is unchanged.");
-    language.SettingsSaveError = QStringLiteral("Cannot save the settings file %1: %2");
+    language.SettingsSaveError = QStringLiteral("Cannot save the settings: %1");
 }
 
 } // namespace

@@ -27,7 +27,7 @@ const std::array<TMessageKey, 25> MessageKeys{{
     {"FileDamaged", &TLanguage::FileDamaged, "文件 %1 已损坏或不完整，未作任何更改。"},
     {"FileOpenError", &TLanguage::FileOpenError, "无法打开文件 %1：%2"},
     {"FileSaveError", &TLanguage::FileSaveError, "无法保存文件 %1：%2。原有文件保持不变。"},
-    {"SettingsSaveError", &TLanguage::SettingsSaveError, "无法保存设置文件 %1：%2"},
+    {"SettingsSaveError", &TLanguage::SettingsSaveError, "无法保存设置：%1"},
 }};
 
 void SetBuiltInMessages(TLanguage& language)

@@ -28,7 +28,7 @@ struct TLanguage {
     QString WriteOk;
     QString LPortError;
     // Messages of our own for failures the table above has no words for. "%1" is the file's
-    // path, "%2" the system's reason.
+    // path, "%2" the system's reason; in SettingsSaveError "%1" is the whole reason.
     QString FileDamaged;
     QString FileOpenError;
     QString FileSaveError;

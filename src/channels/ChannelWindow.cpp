@@ -1,0 +1,381 @@
+#include "channels/ChannelWindow.h"
+
+#include "channels/ChannelTable.h"
+#include "channels/ToneOptionDialog.h"
+#include "channels/Tones.h"
+#include "codeplug/GlobalState.h"
+#include "locale/TranslateForm.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const BuiltInTitles[ChannelColumnCount] = {
+    "Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec", "QT/DQT Enc",
+    "TX Power", "W/N", "Scan Add", "Beat Shift", "Busy Lockout",
+};
+
+} // namespace
+
+// Paints the title column in the button-face colour and edits frequencies with a field that takes
+// only digits and points, its whole text selected.
+class TGridDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QLineEdit* OpenEditor() const { return m_editor; }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        auto* editor = new QLineEdit(parent);
+        m_editor = editor;
+        editor->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), editor));
+        editor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return editor;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        auto* field = static_cast<QLineEdit*>(editor);
+        field->setText(index.data(Qt::EditRole).toString());
+        field->selectAll();
+    }
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override
+    {
+        if (editor == m_editor)
+            m_editor = nullptr;
+        QStyledItemDelegate::destroyEditor(editor, index);
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        // The table only hears of a text that differs from the cell's, as the grid did.
+        const QString text = static_cast<QLineEdit*>(editor)->text();
+        if (text != index.data(Qt::EditRole).toString())
+            model->setData(index, text, Qt::EditRole);
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(TChannelTable::ButtonFaceRole).toBool())
+            option->backgroundBrush = option->palette.button();
+    }
+
+private:
+    mutable QPointer<QLineEdit> m_editor;
+};
+
+namespace {
+
+QComboBox* makeList(QWidget* parent, const char* name, const QStringList& items, bool editable)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->addItems(items);
+    list->setEditable(editable);
+    list->setMaxVisibleItems(editable ? 16 : items.size());
+    list->hide();
+    return list;
+}
+
+bool isToneKey(const QString& text)
+{
+    static const QString allowed = QStringLiteral("0123456789.DINdin");
+    return text.size() == 1 && allowed.contains(text[0]);
+}
+
+} // namespace
+
+TfChInfo::TfChInfo(TChannelTable& table, QWidget* parent)
+    : QWidget(parent)
+    , m_table(table)
+{
+    setObjectName(QStringLiteral("fChInfo"));
+    setWindowTitle(QStringLiteral("Channel Information"));
+
+    gvData = new QTableView(this);
+    gvData->setObjectName(QStringLiteral("gvData"));
+    gvData->setProperty(TagProperty, TagKeepItems);  // the titles come from BColText
+    gvData->setModel(&m_table);
+    m_delegate = new TGridDelegate(gvData);
+    gvData->setItemDelegate(m_delegate);
+    gvData->verticalHeader()->hide();
+    gvData->verticalHeader()->setDefaultSectionSize(20);
+    gvData->horizontalHeader()->setSectionsMovable(false);
+    gvData->horizontalHeader()->setHighlightSections(false);
+    gvData->setSelectionMode(QAbstractItemView::SingleSelection);
+    gvData->setSelectionBehavior(QAbstractItemView::SelectItems);
+    gvData->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+    gvData->setWordWrap(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(gvData);
+
+    lNone = new QLabel(BuiltInNoneText, this);
+    lNone->setObjectName(QStringLiteral("lNone"));
+    lNone->hide();
+
+    BColText = new QListWidget(this);
+    BColText->setObjectName(QStringLiteral("BColText"));
+    BColText->hide();
+    for (const char* title : BuiltInTitles)
+        BColText->addItem(QString::fromLatin1(title));
+    for (int width : ChannelColumnWidths)
+        BColText->addItem(QString::number(width));
+    for (int align : ChannelColumnAlignCodes)
+        BColText->addItem(QString::number(align));
+
+    QWidget* viewport = gvData->viewport();
+    const TChannelTexts builtIn = TChannelTexts::BuiltIn();
+    cbQT = makeList(viewport, "cbQT", ToneList(), true);
+    cbDQT = makeList(viewport, "cbDQT", ToneList(), true);
+    cbQT->setProperty(TagProperty, TagFirstItemOnly);
+    cbDQT->setProperty(TagProperty, TagFirstItemOnly);
+    cbfsgl = makeList(viewport, "cbfsgl", builtIn.Power, false);
+    cbkz = makeList(viewport, "cbkz", builtIn.Bandwidth, false);
+    cbHave = makeList(viewport, "cbHave", builtIn.YesNo, false);
+
+    for (QComboBox* list : {cbQT, cbDQT, cbfsgl, cbkz, cbHave}) {
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->installEventFilter(this);
+        if (list->lineEdit())
+            list->lineEdit()->installEventFilter(this);
+        connect(list, &QComboBox::activated, this, [this, list] { ComBoxSetData(list); });
+    }
+
+    connect(gvData->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { gvDataSelectCell(current); });
+    connect(gvData, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) { gvDataMouseDown(index); });
+    // A rebuilt table (another model, another channel count) leaves no list over a stale cell.
+    connect(&m_table, &QAbstractItemModel::modelReset, this, [this] { hideLists(); });
+}
+
+int TfChInfo::CurrentChannel() const
+{
+    const QModelIndex current = gvData->currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+void TfChInfo::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TfChInfo::FormShow()
+{
+    TranslateWhenNotFirstLanguage(this, true);
+    lNone->setText(cbQT->itemText(0));
+    BuildColumns();
+}
+
+TChannelTexts TfChInfo::textsFromWidgets() const
+{
+    TChannelTexts texts;
+    for (int c = 0; c < ChannelColumnCount && c < BColText->count(); ++c)
+        texts.Titles.append(BColText->item(c)->text());
+    texts.None = cbQT->itemText(0);
+    const auto items = [](const QComboBox* list) {
+        QStringList result;
+        for (int i = 0; i < list->count(); ++i)
+            result.append(list->itemText(i));
+        return result;
+    };
+    texts.Power = items(cbfsgl);
+    texts.Bandwidth = items(cbkz);
+    texts.YesNo = items(cbHave);
+    return texts;
+}
+
+void TfChInfo::BuildColumns()
+{
+    m_table.RetranslateGrid(textsFromWidgets());
+    int total = 0;
+    for (int c = 0; c < ChannelColumnCount; ++c) {
+        const QListWidgetItem* entry = BColText->item(ChannelColumnCount + c);
+        const int width = entry ? entry->text().toInt() : ChannelColumnWidths[c];
+        gvData->setColumnWidth(c, width > 0 ? width : ChannelColumnWidths[c]);
+        total += gvData->columnWidth(c);
+    }
+    resize(total + 30, height());
+    m_table.ResetChannelRows();
+    const int rowsHeight = 30 * theAll().ChannelCount;
+    if (rowsHeight < height())
+        resize(width(), rowsHeight);
+}
+
+void TfChInfo::RetranslateGrid()
+{
+    EndEditing();
+    TranslateForm(this, theAll().LanguageName, true);
+    m_table.RetranslateGrid(textsFromWidgets());
+    lNone->setText(cbQT->itemText(0));
+}
+
+QComboBox* TfChInfo::listOfColumn(int column) const
+{
+    switch (column) {
+    case ColDecode: return cbQT;
+    case ColEncode: return cbDQT;
+    case ColPower: return cbfsgl;
+    case ColBandwidth: return cbkz;
+    case ColScanAdd:
+    case ColBeatShift:
+    case ColBusyLockout: return cbHave;
+    default: return nullptr;
+    }
+}
+
+void TfChInfo::gvDataSelectCell(const QModelIndex& index)
+{
+    hideLists();
+    if (!index.isValid())
+        return;
+    CurCol = index.column() + 1;
+    CurRow = index.row() + 1;
+    ShowCellList();
+}
+
+void TfChInfo::gvDataMouseDown(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    const int column = index.column() + 1;
+    const bool frequency = column == ColRx || (column == ColTx && m_table.HoldsChannel(index.row() + 1));
+    if (frequency)
+        gvData->edit(index);
+    else if (CurCol == column && CurRow == index.row() + 1)
+        ShowCellList();  // a click on the cell already selected opens its list again
+}
+
+void TfChInfo::ShowCellList()
+{
+    if (CurRow < 1 || CurRow > m_table.ChannelCount() || !m_table.HoldsChannel(CurRow))
+        return;
+    QComboBox* list = listOfColumn(CurCol);
+    if (!list)
+        return;
+    const TCell& cell = m_table.Cell(CurRow, CurCol);
+    if (list == cbDQT && m_table.Cell(CurRow, ColTx).Fore.isEmpty())
+        return;
+
+    TALL& all = theAll();
+    all.GridFilling = true;
+    if (list->isEditable()) {
+        list->setEditText(cell.Fore);
+    } else {
+        if (list == cbHave)
+            list->setEditText(cell.Fore);
+        list->setCurrentIndex(cell.Back.isEmpty() ? 0 : cell.Back.toInt());
+    }
+    all.GridFilling = false;
+
+    const QModelIndex index = m_table.index(CurRow - 1, CurCol - 1);
+    const QRect rect = gvData->visualRect(index);
+    list->setGeometry(rect.x() + 2, rect.y() + 2, gvData->columnWidth(CurCol - 1), list->sizeHint().height());
+    list->show();
+    list->raise();
+    list->setFocus();
+}
+
+void TfChInfo::ComBoxSetData(QComboBox* list)
+{
+    if (theAll().GridFilling || CurRow < 1 || CurRow > m_table.ChannelCount())
+        return;
+    m_table.ComBoxSetData(CurRow, CurCol, list->currentIndex(), list->currentText());
+    if (list->isEditable())
+        list->setEditText(m_table.Cell(CurRow, CurCol).Fore);
+}
+
+void TfChInfo::ComBoxDblClick(QComboBox* list)
+{
+    TfToneOption picker(this);
+    picker.exec();
+    if (picker.SelectedTone.isEmpty())
+        return;
+    list->setEditText(picker.SelectedTone);
+    ComBoxSetData(list);
+}
+
+void TfChInfo::hideLists()
+{
+    // Hiding a focused list would hand the focus on through the grid, which moves the current
+    // cell; the grid takes the focus first.
+    for (QComboBox* list : {cbQT, cbDQT, cbfsgl, cbkz, cbHave}) {
+        if (list->isAncestorOf(QApplication::focusWidget()) || list->hasFocus())
+            gvData->setFocus();
+        list->hide();
+    }
+}
+
+void TfChInfo::commitToneText(QComboBox* list)
+{
+    if (list->isVisible() && list->isEditable() && list->currentText() != m_table.Cell(CurRow, CurCol).Fore)
+        ComBoxSetData(list);
+}
+
+void TfChInfo::EndEditing()
+{
+    // What was typed is committed, so the set-text rules run on it before any command.
+    if (QLineEdit* editor = m_delegate->OpenEditor()) {
+        emit m_delegate->commitData(editor);
+        emit m_delegate->closeEditor(editor);
+    }
+    commitToneText(cbQT);
+    commitToneText(cbDQT);
+    hideLists();
+}
+
+bool TfChInfo::eventFilter(QObject* watched, QEvent* event)
+{
+    QComboBox* list = qobject_cast<QComboBox*>(watched);
+    if (!list && watched->parent())
+        list = qobject_cast<QComboBox*>(watched->parent());
+    if (!list)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (list->isEditable())
+                ComBoxSetData(list);
+            hideLists();
+            return true;
+        }
+        if (list->isEditable() && !key->text().isEmpty() && key->text()[0].isPrint() && !isToneKey(key->text()))
+            return true;
+        break;
+    }
+    case QEvent::FocusOut:
+        if (list->isVisible() && !list->view()->isVisible()) {
+            commitToneText(list);
+            list->hide();
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (list->isEditable()) {
+            ComBoxDblClick(list);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
