@@ -1,0 +1,64 @@
+#include "radio/TransferDialog.h"
+
+#include "locale/TranslateForm.h"
+#include "radio/RadioLink.h"
+
+#include <QDialogButtonBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ProgressBarWidth = 320;
+
+} // namespace
+
+TTransferDialog::TTransferDialog(QWidget* parent, const QString& name, const QString& caption)
+    : TFormDialog(parent),
+      pBar(new QProgressBar(this)),
+      btnOk(new QPushButton(QStringLiteral("&Ok"), this)),
+      btnCancel(new QPushButton(QStringLiteral("&Cancel"), this))
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    pBar->setObjectName(QStringLiteral("pBar"));
+    pBar->setMinimumWidth(ProgressBarWidth);
+    pBar->setRange(0, 100);
+    pBar->setValue(0);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnOk->setDefault(true);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(btnOk, QDialogButtonBox::ActionRole);
+    buttons->addButton(btnCancel, QDialogButtonBox::RejectRole);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pBar);
+    layout->addWidget(buttons);
+
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TTransferDialog::AttachLink(TRadioLink& link)
+{
+    m_link = &link;
+    btnOk->setEnabled(link.OkEnabled());
+    connect(btnOk, &QPushButton::clicked, &link, &TRadioLink::btnOkClick);
+    connect(&link, &TRadioLink::okEnabledChanged, btnOk, &QWidget::setEnabled);
+    connect(&link, &TRadioLink::progressMaximumChanged, pBar, &QProgressBar::setMaximum);
+    connect(&link, &TRadioLink::progressChanged, pBar, &QProgressBar::setValue);
+    connect(&link, &TRadioLink::closeRequested, this, &QDialog::reject);
+}
+
+void TTransferDialog::FormShow()
+{
+    TranslateWhenNotFirstLanguage(this, false);
+    m_link->FormShow();
+}
+
+void TTransferDialog::done(int result)
+{
+    m_link->FormClose();
+    TFormDialog::done(result);
+}
