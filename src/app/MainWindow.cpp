@@ -376,10 +376,11 @@ void TfMainFrm::ShowChannelGrid()
         m_mdi->addSubWindow(m_channelSubWindow);
         connect(m_channelWindow, &QWidget::windowTitleChanged, m_channelSubWindow, &QWidget::setWindowTitle);
         m_channelSubWindow->setWindowTitle(m_channelWindow->windowTitle());
+        m_channelSubWindow->show();
+        m_channelSubWindow->adjustSize();  // the columns' widths are known once it has shown
+        return;
     }
-    m_channelSubWindow->show();
-    m_channelWindow->show();
-    m_channelSubWindow->adjustSize();
+    m_channelSubWindow->showNormal();
 }
 
 void TfMainFrm::DoCommand(int tag)

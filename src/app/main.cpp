@@ -3,6 +3,7 @@
 #include "locale/MessageBoxPresenter.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -11,6 +12,8 @@ int main(int argc, char* argv[])
     const TMessageBoxPresenter messageBoxes;
     DataModuleCreate(ProgramFolder());
     TfMainFrm window;
-    window.show();
+    // Without a window manager a maximised window keeps its size: give it the screen first.
+    window.setGeometry(window.screen()->availableGeometry());
+    window.showMaximized();
     return app.exec();
 }

@@ -7,6 +7,7 @@
 #include "locale/TranslateForm.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -208,15 +209,13 @@ void TfChInfo::BuildColumns()
     int total = 0;
     for (int c = 0; c < ChannelColumnCount; ++c) {
         const QListWidgetItem* entry = BColText->item(ChannelColumnCount + c);
-        const int width = entry ? entry->text().toInt() : ChannelColumnWidths[c];
-        gvData->setColumnWidth(c, width > 0 ? width : ChannelColumnWidths[c]);
+        const int width = entry ? entry->text().toInt() : 0;
+        gvData->setColumnWidth(c, std::max(width > 0 ? width : ChannelColumnWidths[c], titleWidth(c)));
         total += gvData->columnWidth(c);
     }
-    resize(total + 30, height());
     m_table.ResetChannelRows();
-    const int rowsHeight = 30 * theAll().ChannelCount;
-    if (rowsHeight < height())
-        resize(width(), rowsHeight);
+    m_preferredSize = QSize(total + 30, std::min(m_preferredSize.height(), 30 * theAll().ChannelCount));
+    updateGeometry();
 }
 
 void TfChInfo::RetranslateGrid()
@@ -225,6 +224,15 @@ void TfChInfo::RetranslateGrid()
     TranslateForm(this, theAll().LanguageName, true);
     m_table.RetranslateGrid(textsFromWidgets());
     lNone->setText(cbQT->itemText(0));
+    for (int c = 0; c < ChannelColumnCount; ++c)
+        gvData->setColumnWidth(c, std::max(gvData->columnWidth(c), titleWidth(c)));
+}
+
+int TfChInfo::titleWidth(int column) const
+{
+    // A title wider than its column in this font gets the room it needs, so none is cut.
+    const QString title = m_table.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    return gvData->horizontalHeader()->fontMetrics().horizontalAdvance(title) + 14;
 }
 
 QComboBox* TfChInfo::listOfColumn(int column) const

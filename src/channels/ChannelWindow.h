@@ -41,6 +41,9 @@ public:
     int CurCol = 0;  // the cell last selected, columns and channels counted from 1
     int CurRow = 0;
 
+    // The width of the columns and the height of the rows, as the window first opens.
+    QSize sizeHint() const override { return m_preferredSize; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,8 +58,10 @@ private:
     void hideLists();
     void commitToneText(QComboBox* list);
     QComboBox* listOfColumn(int column) const;
+    int titleWidth(int column) const;
 
     TChannelTable& m_table;
     TGridDelegate* m_delegate = nullptr;
+    QSize m_preferredSize{800, 480};
     bool m_shown = false;
 };
