@@ -1,37 +1,11 @@
 #include "locale/ProgramFolderTest.h"
 #include "radio/PortDialog.h"
+#include "support/PseudoTerminal.h"
 
 #include <QComboBox>
 #include <QPushButton>
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 namespace {
-
-// A pseudo-terminal whose far end stands in for a serial port that can be opened.
-class PseudoTerminal {
-public:
-    PseudoTerminal() : m_master(posix_openpt(O_RDWR | O_NOCTTY))
-    {
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_device = QString::fromLocal8Bit(ptsname(m_master));
-    }
-    ~PseudoTerminal()
-    {
-        if (m_master >= 0)
-            close(m_master);
-    }
-    PseudoTerminal(const PseudoTerminal&) = delete;
-    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
-
-    const QString& Device() const { return m_device; }
-
-private:
-    int m_master;
-    QString m_device;
-};
 
 // COM1 and COM3 are present; COM2 names a device that does not exist.
 class PortDialogTest : public ProgramFolderTest {
