@@ -3,10 +3,8 @@
 #include "locale/TranslateForm.h"
 #include "radio/RadioLink.h"
 
-#include <QDialogButtonBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -26,18 +24,7 @@ TTransferDialog::TTransferDialog(QWidget* parent, const QString& name, const QSt
     pBar->setMinimumWidth(ProgressBarWidth);
     pBar->setRange(0, 100);
     pBar->setValue(0);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(btnOk, QDialogButtonBox::ActionRole);
-    buttons->addButton(btnCancel, QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pBar);
-    layout->addWidget(buttons);
-
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    layOutChoice({{nullptr, pBar}}, btnOk, btnCancel);
 }
 
 void TTransferDialog::AttachLink(TRadioLink& link)
