@@ -8,11 +8,6 @@
 #include <ostream>
 #include <random>
 
-static void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 static void PrintTo(const TChannel& c, std::ostream* out)
 {
     *out << "{Rx " << c.Rx << ", Tx " << c.Tx << ", Dec \"" << c.Decode.toStdString()

@@ -1,4 +1,4 @@
-#include "../../tools/virtual-radio/RadioEngine.h"
+#include "virtual-radio/RadioEngine.h"
 
 #include "codeplug/CodeplugState.h"
 #include "settings/ModelCatalog.h"

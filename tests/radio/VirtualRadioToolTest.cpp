@@ -1,6 +1,6 @@
 // The virtual radio program end to end: started as a process, spoken to through its
 // pseudo-terminal with plain POSIX calls, as the program's serial port would.
-#include "../../tools/virtual-radio/RadioEngine.h"
+#include "virtual-radio/RadioEngine.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 // port would deliver them. Line errors and hang-ups are injected on request.
 
 #include "radio/SerialLink.h"
-#include "../../tools/virtual-radio/RadioEngine.h"
+#include "virtual-radio/RadioEngine.h"
 
 #include <QTimer>
 #include <functional>
