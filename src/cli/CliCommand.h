@@ -15,6 +15,7 @@ enum TExitCode {
     ExitUsage = 1,
     ExitBadInput = 2,   // damaged file, unknown model, CSV error
     ExitFileError = 3,  // a file that cannot be read or written
+    ExitLinkFailure = 4,  // no answer, timeout, line error, hang-up, a port that cannot be opened
 };
 
 struct TCliCommand {

@@ -2,21 +2,25 @@
 // only place that lists them.
 #include "cli/CliSession.h"
 #include "cli/FileCommands.h"
+#include "cli/RadioCommands.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
 namespace {
 
-const TCliCommand* const Commands[] = {&DumpCommand, &ExportCommand, &ImportCommand};
+const TCliCommand* const Commands[] = {&DumpCommand, &ExportCommand, &ImportCommand,
+                                       &PortsCommand, &ReadCommand, &WriteCommand};
 
 void PrintUsage(std::FILE* stream)
 {
     std::fputs("usage: k640-cli COMMAND ARGUMENTS\n\ncommands:\n", stream);
     for (const TCliCommand* command : Commands)
         std::fprintf(stream, "  %s %s\n      %s\n", command->Name, command->Synopsis, command->Summary);
-    std::fputs("\nexit codes: 0 done, 1 usage error, 2 bad input (damaged file, unknown model, CSV error),\n"
-               "3 a file that cannot be read or written\n",
+    std::fputs("\nexit codes: 0 done, 1 usage error, 2 bad input (damaged file, unknown model, CSV error,\n"
+               "a radio model refused or not forced), 3 a file that cannot be read or written,\n"
+               "4 a link failure (port cannot be opened, no answer, timeout, line error, hang-up,\n"
+               "rows read back differ)\n",
                stream);
 }
 

@@ -162,7 +162,8 @@ void TRadioLink::StartCloseTime()
 bool TRadioLink::OpenPort()
 {
     m_port->Close();
-    const QString device = ComPortDevice(theAll().AppPath, theAll().ComPort);
+    const QString device =
+        m_device.isEmpty() ? ComPortDevice(theAll().AppPath, theAll().ComPort) : m_device;
     if (device.isEmpty() || !m_port->Open(device)) {
         showGuarded(theLanguage().LPortError, MsgInformation);
         return false;
@@ -452,4 +453,5 @@ void TRadioLink::workerEnded(int serial, bool completed)
     if (!completed)
         showGuarded(theLanguage().ComError, MsgInformation);
     m_hooks.Finish(completed);
+    emit finished(completed);
 }

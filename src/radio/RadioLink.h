@@ -95,6 +95,10 @@ public:
     void btnOkClick();
     void FormClose();
 
+    // The device to open instead of the one that TALL::ComPort names, for a port given as a
+    // path; empty goes back to the port name. Takes effect when the port is next opened.
+    void SetDevice(const QString& device) { m_device = device; }
+
     bool OkEnabled() const { return m_okEnabled; }
     int LinkStep() const { return m_linkStep; }
     // The last run went through to the end (cleared when the dialog is shown and by every
@@ -112,6 +116,8 @@ signals:
     void progressMaximumChanged(int maximum);
     void progressChanged(int position);
     void closeRequested();
+    // The worker has ended and the transfer's finish handler has run.
+    void finished(bool completed);
 
 private:
     friend class TSendThread;
@@ -148,6 +154,7 @@ private:
     const TLinkVariant& m_variant;
     TTransferHooks& m_hooks;
     std::unique_ptr<TSerialLink> m_port;
+    QString m_device;
     TReceiveState& m_rx;
 
     int m_rxIndex = 0;
