@@ -1,3 +1,5 @@
+#include "app/MainWindow.h"
+#include "channels/ChannelWindow.h"
 #include "channels/ToneOptionDialog.h"
 #include "locale/AboutBox.h"
 #include "locale/IniFile.h"
@@ -9,9 +11,14 @@
 #include "settings/ModelDialog.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <algorithm>
+#include <cctype>
 #include <functional>
 #include <map>
 #include <string>
@@ -25,7 +32,7 @@ const QString Resources = QStringLiteral(K640_RESOURCES_DIR);
 // hold them), by component name.
 using TShownTexts = std::map<std::string, std::string>;
 
-TShownTexts shownTexts(const QDialog& dialog)
+TShownTexts shownTexts(const QWidget& dialog)
 {
     TShownTexts texts;
     const auto add = [&texts](const QString& name, const QString& text) {
@@ -43,6 +50,16 @@ TShownTexts shownTexts(const QDialog& dialog)
             add(name, button->text());
         } else if (const auto* group = qobject_cast<const QGroupBox*>(component)) {
             add(name, group->title());
+        } else if (const auto* menu = qobject_cast<const QMenu*>(component)) {
+            add(name, menu->title());
+        } else if (const auto* action = qobject_cast<const QAction*>(component)) {
+            if (!action->isSeparator())
+                add(name, action->property(ToolButtonProperty).toBool() ? action->toolTip() : action->text());
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(component);
+                   combo && ComponentTag(combo) != TagKeepItems) {
+            const int count = ComponentTag(combo) == TagFirstItemOnly ? 1 : combo->count();
+            for (int i = 0; i < count; ++i)
+                add(name + '.' + QString::number(i), combo->itemText(i));
         } else if (list && ComponentTag(list) != TagKeepItems && name != QStringLiteral("Language")) {
             // The language dialog's hidden list holds file names, not texts.
             for (int i = 0; i < list->count(); ++i)
@@ -52,9 +69,22 @@ TShownTexts shownTexts(const QDialog& dialog)
     return texts;
 }
 
+// Texts that are words to translate, not values the program shows (the product's title, model,
+// band, ports, the widths and alignments of the channel columns).
+bool isWording(const std::string& name, const std::string& text)
+{
+    if (text == "K-640")
+        return false;
+    static const std::string values[] = {"stModel", "stFreq", "cbCom.", "cbFreq."};
+    for (const std::string& value : values)
+        if (name.rfind(value, 0) == 0)
+            return false;
+    return std::any_of(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+}
+
 struct TDialogCase {
     const char* Section;
-    std::function<std::unique_ptr<QDialog>()> Make;
+    std::function<std::unique_ptr<QWidget>()> Make;
 };
 
 const TDialogCase Dialogs[] = {
@@ -62,6 +92,8 @@ const TDialogCase Dialogs[] = {
     {"fToneOption", [] { return std::make_unique<TfToneOption>(); }},
     {"fSetPort", [] { return std::make_unique<TfSetPort>(); }},
     {"fModel", [] { return std::make_unique<TfModel>(); }},
+    {"fMainFrm", [] { return std::make_unique<TfMainFrm>(); }},
+    {"fChInfo", [] { return std::make_unique<TfChInfo>(theChannels()); }},
 };
 
 class ShippedLanguageFilesTest : public ProgramFolderTest {
@@ -77,10 +109,10 @@ protected:
                                                                             const QString& language)
     {
         UseLanguage(language, 0);
-        std::unique_ptr<QDialog> design = c.Make();
+        std::unique_ptr<QWidget> design = c.Make();
         design->show();
         UseLanguage(language, 1);
-        std::unique_ptr<QDialog> shown = c.Make();
+        std::unique_ptr<QWidget> shown = c.Make();
         shown->show();
         return {shownTexts(*design), shownTexts(*shown)};
     }
@@ -107,8 +139,11 @@ TEST_F(ShippedLanguageFilesTest, ChineseFileTranslatesEveryText)
 {
     for (const TDialogCase& c : Dialogs) {
         const auto [design, shown] = designAndShown(c, QStringLiteral("Chinese"));
-        for (const auto& [name, text] : design)
-            EXPECT_NE(shown.at(name), text) << c.Section << ' ' << name;
+        for (const auto& [name, text] : design) {
+            if (isWording(name, text)) {
+                EXPECT_NE(shown.at(name), text) << c.Section << ' ' << name;
+            }
+        }
     }
 }
 
