@@ -518,15 +518,9 @@ void TfMainFrm::languageFileSetup()
 
 void TfMainFrm::TakeStagedChannels(const std::vector<std::optional<TChannel>>& staged)
 {
-    TChannelTable& table = theChannels();
-    table.ResetChannelRows();
-    theAll().Modified = true;
+    theChannels().TakeStagedChannels(staged);
     m_fileName.clear();
     RefreshStatus();
-    TChannelTable::BulkUpdate bulk(table);
-    for (int channel = 1; channel <= table.ChannelCount() && channel <= static_cast<int>(staged.size()); ++channel)
-        if (const std::optional<TChannel>& values = staged[static_cast<size_t>(channel - 1)])
-            table.StoreChannel(channel, *values);
 }
 
 void TfMainFrm::closeEvent(QCloseEvent* event)
