@@ -11,6 +11,7 @@
 #include "support/ModalDialogs.h"
 #include "support/PseudoTerminal.h"
 #include "support/ScriptedMsgBox.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -25,23 +26,6 @@
 #include <QTest>
 #include <QToolBar>
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 // A main window over fresh start-up state in a private program folder; messages are answered by
 // script, file dialogs by the test.
 class MainWindowTest : public ::testing::Test {
@@ -52,7 +36,7 @@ protected:
     void Start(const QByteArray& sysInfo = {})
     {
         if (!sysInfo.isEmpty())
-            writeFile(AppPath() + "SysInfo.Ini", sysInfo);
+            WriteTestFile(AppPath() + "SysInfo.Ini", sysInfo);
         DataModuleCreate(AppPath());
         window = std::make_unique<TfMainFrm>();
         window->ChooseOpenFile = [this] { ++openDialogs; return nextOpen; };
@@ -176,7 +160,7 @@ TEST_F(MainWindowTest, SaveAsCancelledLeavesNoFileNameAndSaveAsksAgain)
     nextSave = AppPath() + "radio.dat";
     AddChannel(2, "462.5625");
     window->DoCommand(TagSave);
-    EXPECT_EQ(readFile(nextSave).size(), 992);
+    EXPECT_EQ(ReadTestFile(nextSave).size(), 992);
     EXPECT_EQ(window->FileName(), nextSave);
     EXPECT_EQ(window->windowTitle(), "K-640 [" + nextSave + "]");
     EXPECT_FALSE(theAll().Modified);
@@ -220,7 +204,7 @@ TEST_F(MainWindowTest, OpeningAFileOfAnUnknownModelLeavesNoFileName)
     QByteArray bytes(992, '\xFF');
     bytes.replace(0, 5, "P6651");
     const QString path = AppPath() + "other.dat";
-    writeFile(path, bytes);
+    WriteTestFile(path, bytes);
     nextOpen = path;
     window->DoCommand(TagOpen);
     EXPECT_TRUE(window->FileName().isEmpty());
@@ -336,7 +320,7 @@ TEST_F(MainWindowTest, InPlaceListsWriteIntoTheirCell)
 
 TEST_F(MainWindowTest, SwitchingTheLanguageRelabelsTheGridButKeepsTheData)
 {
-    writeFile(AppPath() + "Test.Ini",
+    WriteTestFile(AppPath() + "Test.Ini",
               "[Language]\nConfirmation=Question\n"
               "[fChInfo]\nBColText.5=Leistung\ncbfsgl.1=Hoch\ncbQT.0=Keiner\n"
               "[fMainFrm]\nlMode.Caption=Modell:\n");
@@ -408,7 +392,7 @@ TEST_F(MainWindowTest, ExitAsksAndSavesTheSettingsOnlyWhenLeaving)
     ASSERT_EQ(messages.Texts().size(), 2u);
     EXPECT_EQ(messages.Texts()[0], theLanguage().ExitProgram);
     EXPECT_EQ(messages.Texts()[1], theLanguage().SaveProgram);
-    const QByteArray saved = readFile(sysInfo);
+    const QByteArray saved = ReadTestFile(sysInfo);
     EXPECT_TRUE(saved.contains("Com=" + theAll().ComPort.toUtf8()));
     EXPECT_TRUE(saved.contains("DefaultLanguage=0"));
     EXPECT_TRUE(saved.contains("PicID=0"));

@@ -1,6 +1,5 @@
 #include "codeplug/CodeplugState.h"
-#include "codeplug/GlobalState.h"
-#include "support/FreshState.h"
+#include "settings/ModelCatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -79,25 +78,4 @@ TEST(CodeplugState, TestFrequenciesStartWithSixPairs)
         EXPECT_TRUE(table.RxFreq[i].isEmpty());
         EXPECT_TRUE(table.TxFreq[i].isEmpty());
     }
-}
-
-using StartupTest = FreshStateTest;
-
-TEST_F(StartupTest, FreshStartWithoutSettingsFile)
-{
-    const TALL& all = theAll();
-    EXPECT_EQ(all.AppPath, AppPath());
-    EXPECT_EQ(all.AppTitle, "K-640");
-    EXPECT_EQ(all.ComPort, "Com1");
-    EXPECT_EQ(all.LanguageIndex, 0);
-    EXPECT_EQ(all.LanguageName, "Chinese");
-    EXPECT_EQ(all.HelpName, "QX");
-    EXPECT_EQ(all.PicIndex, 1);
-    EXPECT_FALSE(all.Modified);
-    EXPECT_FALSE(all.TestOnline);
-    EXPECT_EQ(all.CurModel, nullptr);
-    EXPECT_EQ(theMacList().Count(), 2);
-    EXPECT_EQ(theFrqList().Count(), 14);
-    EXPECT_EQ(theFun(), TFun{});
-    EXPECT_EQ(theLanguage().ComError, QString::fromUtf8("检查所有连接及通信端口设置！"));
 }
