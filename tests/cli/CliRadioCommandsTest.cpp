@@ -1,6 +1,6 @@
 // The radio commands of k640-cli, run as the user runs them: the built binary, copied into a
 // private program folder, against the built virtual radio on a pseudo-terminal.
-#include "../../tools/virtual-radio/RadioEngine.h"
+#include "virtual-radio/RadioEngine.h"
 #include "channels/ChannelTable.h"
 #include "cli/CodeplugJson.h"
 #include "codeplug/CodeplugFile.h"
