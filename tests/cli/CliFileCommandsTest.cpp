@@ -3,15 +3,13 @@
 #include "channels/ChannelTable.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
-#include "support/FreshState.h"
-#include "support/ScriptedMsgBox.h"
+#include "support/CliProcessTest.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,67 +26,17 @@ const QString SampleCsv = Header + QStringLiteral(
     "11,,,,,,,,,\n12,,,,,,,,,\n13,,,,,,,,,\n14,,,,,,,,,\n15,,,,,,,,,\n"
     "16,450.00000,450.00000,D754I,250.3,High,Narrow,No,Yes,No\n");
 
-struct TRun {
-    int Code = -1;
-    QByteArray Out;
-    QString Err;
-};
-
-class CliFileCommandsTest : public FreshStateTest {
+class CliFileCommandsTest : public CliProcessTest {
 protected:
-    void SetUp() override
-    {
-        FreshStateTest::SetUp();
-        // The binary runs from the test's own program folder, so nothing beside the build's
-        // binary is read or written.
-        m_cli = AppPath() + "k640-cli";
-        ASSERT_TRUE(QFile::copy(QStringLiteral(K640_CLI_PATH), m_cli));
-        SetCurrentModel(theAll(), *theMacList().Items(0));
-        SetBand(theAll(), "450 - 470MHz");
-        theChannels().ResetChannelRows();
-    }
-
-    TRun Run(const QStringList& arguments) const
-    {
-        QProcess process;
-        process.setWorkingDirectory(folder.path());
-        process.start(m_cli, arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
-    }
-
-    QString PathOf(const QString& name) const { return AppPath() + name; }
-
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
         return WriteTestFile(PathOf(name), bytes);
     }
-
-    // A UHF codeplug with three channels, non-default settings and a message, saved by the
-    // program's own save.
-    QString SampleCodeplug(const QString& name)
-    {
-        TChannelTable& table = theChannels();
-        table.StoreChannel(1, {462.5625, 467.5625, "", "D023N", 1, 0, 1, 1, 1});
-        table.StoreChannel(3, {460.00625, -1.0, "67.0", "", 0, 1, 0, 1, 0});
-        table.StoreChannel(16, {450.0, 450.0, "D754I", "250.3", 1, 1, 1, 0, 1});
-        theFun().Squelch = 3;
-        theFun().FM = 0;
-        theEnMsg() = {QStringLiteral("SHOP \"A\" 1"), QStringLiteral("CALL\\555\x01\t")};
-        EXPECT_TRUE(WriteCodeplugFile(PathOf(name)).Ok());
-        return PathOf(name);
-    }
-
-    ScriptedMsgBox messages;
-
-private:
-    QString m_cli;
 };
 
 TEST_F(CliFileCommandsTest, DumpGivesTheWholeCodeplugAsJson)
 {
-    const TRun run = Run({"dump", SampleCodeplug("sample.dat")});
+    const TCliRun run = Run({"dump", SampleCodeplug("sample.dat")});
     ASSERT_EQ(run.Code, 0) << qPrintable(run.Err);
     QJsonParseError error;
     const QJsonObject dump = QJsonDocument::fromJson(run.Out, &error).object();
@@ -138,11 +86,11 @@ TEST_F(CliFileCommandsTest, DumpGivesTheWholeCodeplugAsJson)
 TEST_F(CliFileCommandsTest, ExportWritesTheChannelTableAsCsv)
 {
     const QString sample = SampleCodeplug("sample.dat");
-    const TRun toStdout = Run({"export", sample});
+    const TCliRun toStdout = Run({"export", sample});
     ASSERT_EQ(toStdout.Code, 0) << qPrintable(toStdout.Err);
     EXPECT_EQ(QString::fromUtf8(toStdout.Out), SampleCsv);
 
-    const TRun toFile = Run({"export", sample, "-o", PathOf("out.csv")});
+    const TCliRun toFile = Run({"export", sample, "-o", PathOf("out.csv")});
     ASSERT_EQ(toFile.Code, 0) << qPrintable(toFile.Err);
     EXPECT_TRUE(toFile.Out.isEmpty());
     EXPECT_EQ(QString::fromUtf8(ReadTestFile(PathOf("out.csv"))), SampleCsv);
@@ -152,7 +100,7 @@ TEST_F(CliFileCommandsTest, ExportThenImportFromTheSameFileGivesTheSameFile)
 {
     const QString sample = SampleCodeplug("sample.dat");
     ASSERT_EQ(Run({"export", sample, "-o", PathOf("sample.csv")}).Code, 0);
-    const TRun run = Run({"import", PathOf("sample.csv"), "-o", PathOf("again.dat"), "--from", sample});
+    const TCliRun run = Run({"import", PathOf("sample.csv"), "-o", PathOf("again.dat"), "--from", sample});
     ASSERT_EQ(run.Code, 0) << qPrintable(run.Err);
     const QByteArray original = ReadTestFile(sample);
     const QByteArray again = ReadTestFile(PathOf("again.dat"));
@@ -188,9 +136,9 @@ TEST_F(CliFileCommandsTest, ImportAcceptsTheWaysPeopleWriteCsv)
         SCOPED_TRACE(c.name);
         WriteFile("in.csv", c.csv.toUtf8());
         QFile::remove(PathOf("out.dat"));
-        const TRun import = Run({"import", PathOf("in.csv"), "-o", PathOf("out.dat")});
+        const TCliRun import = Run({"import", PathOf("in.csv"), "-o", PathOf("out.dat")});
         ASSERT_EQ(import.Code, 0) << qPrintable(import.Err);
-        const TRun exported = Run({"export", PathOf("out.dat")});
+        const TCliRun exported = Run({"export", PathOf("out.dat")});
         EXPECT_EQ(QString::fromUtf8(exported.Out), SampleCsv);
     }
 }
@@ -230,7 +178,7 @@ TEST_F(CliFileCommandsTest, ImportReportsEveryFaultWithItsPlaceAndWritesNothing)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString csv = WriteFile("in.csv", c.csv.toUtf8());
-        const TRun run = Run({"import", csv, "-o", PathOf("out.dat")});
+        const TCliRun run = Run({"import", csv, "-o", PathOf("out.dat")});
         EXPECT_EQ(run.Code, 2);
         EXPECT_FALSE(QFile::exists(PathOf("out.dat")));
         const QStringList lines = run.Err.split('\n', Qt::SkipEmptyParts);
@@ -246,7 +194,7 @@ TEST_F(CliFileCommandsTest, ImportTakesModelBandSettingsAndMessageFromItsBase)
 {
     const QString sample = SampleCodeplug("sample.dat");
     WriteFile("in.csv", (Header + "2,451,,None,None,Low,Wide,Yes,Yes,Yes\n").toUtf8());
-    const TRun run = Run({"import", PathOf("in.csv"), "-o", PathOf("out.dat"), "--from", sample});
+    const TCliRun run = Run({"import", PathOf("in.csv"), "-o", PathOf("out.dat"), "--from", sample});
     ASSERT_EQ(run.Code, 0) << qPrintable(run.Err);
 
     DataModuleCreate(AppPath());
@@ -277,7 +225,7 @@ TEST_F(CliFileCommandsTest, ImportStartsFromTheNamedModelAndBand)
     for (const Case& c : cases) {
         SCOPED_TRACE(qPrintable(c.options.join(' ')));
         WriteFile("in.csv", (Header + "5," + c.rx + ",,None,None,Low,Wide,Yes,Yes,Yes\n").toUtf8());
-        const TRun run = Run(QStringList{"import", PathOf("in.csv"), "-o", PathOf("out.dat")} + c.options);
+        const TCliRun run = Run(QStringList{"import", PathOf("in.csv"), "-o", PathOf("out.dat")} + c.options);
         ASSERT_EQ(run.Code, 0) << qPrintable(run.Err);
         DataModuleCreate(AppPath());
         ASSERT_TRUE(ReadCodeplugFile(PathOf("out.dat")).Ok());
@@ -328,7 +276,7 @@ TEST_F(CliFileCommandsTest, ExitCodesTellUsageBadInputAndFileErrorsApart)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(qPrintable(c.arguments.join(' ')));
-        const TRun run = Run(c.arguments);
+        const TCliRun run = Run(c.arguments);
         EXPECT_EQ(run.Code, c.code);
         EXPECT_FALSE(run.Err.isEmpty());
         EXPECT_TRUE(run.Out.isEmpty());
@@ -341,10 +289,10 @@ TEST_F(CliFileCommandsTest, MessagesAreEnglishWhateverLanguageFileLiesBeside)
 {
     WriteFile("Chinese.Ini", "[Language]\nFileDamaged=BROKEN %1\nFileOpenError=NOPE %1\n");
     const QString damaged = WriteFile("damaged.dat", ReadTestFile(SampleCodeplug("sample.dat")).left(100));
-    const TRun run = Run({"dump", damaged});
+    const TCliRun run = Run({"dump", damaged});
     EXPECT_EQ(run.Code, 2);
     EXPECT_EQ(run.Err, "k640-cli: The file " + damaged + " is damaged or incomplete; nothing was changed.\n");
-    const TRun missing = Run({"dump", PathOf("missing.dat")});
+    const TCliRun missing = Run({"dump", PathOf("missing.dat")});
     EXPECT_TRUE(missing.Err.startsWith("k640-cli: Cannot open the file " + PathOf("missing.dat") + ": "))
         << qPrintable(missing.Err);
 }

@@ -1,21 +1,15 @@
 // The radio commands of k640-cli, run as the user runs them: the built binary, copied into a
 // private program folder, against the built virtual radio on a pseudo-terminal.
-#include "virtual-radio/RadioEngine.h"
-#include "channels/ChannelTable.h"
 #include "cli/CodeplugJson.h"
 #include "codeplug/CodeplugFile.h"
-#include "codeplug/GlobalState.h"
-#include "support/FreshState.h"
-#include "support/ScriptedMsgBox.h"
+#include "support/CliProcessTest.h"
 #include "support/TestFiles.h"
-#include "support/VirtualRadioProcess.h"
+#include "virtual-radio/RadioEngine.h"
+#include "virtual-radio/RadioProcess.h"
 
-#include <QElapsedTimer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,72 +18,27 @@ namespace {
 // pause and the reply timer come to under two seconds.
 constexpr int FailureLimitMs = 5000;
 
-struct TRun {
-    int Code = -1;
-    QByteArray Out;
-    QString Err;
-    qint64 ElapsedMs = 0;
-};
+// The virtual radio for one case.
+TVirtualRadioProcess StartRadio(const QStringList& arguments)
+{
+    return TVirtualRadioProcess(QStringLiteral(K640_VIRTUAL_RADIO_PATH), arguments);
+}
 
-class CliRadioCommandsTest : public FreshStateTest {
+class CliRadioCommandsTest : public CliProcessTest {
 protected:
-    void SetUp() override
-    {
-        FreshStateTest::SetUp();
-        m_cli = AppPath() + "k640-cli";
-        ASSERT_TRUE(QFile::copy(QStringLiteral(K640_CLI_PATH), m_cli));
-        SetCurrentModel(theAll(), *theMacList().FindByCode("6641"));
-        SetBand(theAll(), "450 - 470MHz");
-        theChannels().ResetChannelRows();
-    }
-
-    TRun Run(const QStringList& arguments) const
-    {
-        QProcess process;
-        process.setWorkingDirectory(folder.path());
-        QElapsedTimer clock;
-        clock.start();
-        process.start(m_cli, arguments);
-        EXPECT_TRUE(process.waitForFinished(30000)) << qPrintable(arguments.join(' '));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError()),
-                clock.elapsed()};
-    }
-
-    QString PathOf(const QString& name) const { return AppPath() + name; }
-
     // Names the device as port COM200 of the program folder's settings.
     void ListPort(const QString& device) const
     {
         WriteTestFile(PathOf("SysInfo.Ini"), "[Ports]\r\nCOM200=" + device.toLocal8Bit() + "\r\n");
     }
 
-    // A UHF codeplug unlike the radio's factory one: other channels, settings and message.
-    QString SampleCodeplug(const QString& name)
-    {
-        TChannelTable& table = theChannels();
-        table.StoreChannel(1, {462.5625, 467.5625, "", "D023N", 1, 0, 1, 1, 1});
-        table.StoreChannel(3, {460.00625, -1.0, "67.0", "", 0, 1, 0, 1, 0});
-        table.StoreChannel(16, {450.0, 450.0, "D754I", "250.3", 1, 1, 1, 0, 1});
-        theFun().Squelch = 3;
-        theFun().FM = 0;
-        theEnMsg() = {QStringLiteral("SHOP 1"), QStringLiteral("CALL 555 0123 ANY TIME OF DAY")};
-        EXPECT_TRUE(WriteCodeplugFile(PathOf(name)).Ok());
-        return PathOf(name);
-    }
-
     // The codeplug of the file as dump shows it.
     QJsonObject Dump(const QString& path) const
     {
-        const TRun run = Run({"dump", path});
+        const TCliRun run = Run({"dump", path});
         EXPECT_EQ(run.Code, 0) << qPrintable(run.Err);
         return QJsonDocument::fromJson(run.Out).object();
     }
-
-    ScriptedMsgBox messages;
-
-private:
-    QString m_cli;
 };
 
 // The channels of a factory-fresh radio of the model, as dump shows them.
@@ -117,10 +66,10 @@ TRow HeaderRow(const QByteArray& file)
 
 TEST_F(CliRadioCommandsTest, PortsListsThePortsOfTheSettingsWithTheirDevices)
 {
-    TVirtualRadioProcess radio({});
+    TVirtualRadioProcess radio = StartRadio({});
     ASSERT_FALSE(radio.Port().isEmpty());
     ListPort(radio.Port());
-    const TRun run = Run({"ports"});
+    const TCliRun run = Run({"ports"});
     ASSERT_EQ(run.Code, 0) << qPrintable(run.Err);
     EXPECT_TRUE(run.Out.contains("COM200\t" + radio.Port().toLocal8Bit() + "\n")) << run.Out.constData();
 }
@@ -131,14 +80,14 @@ TEST_F(CliRadioCommandsTest, ReadGivesTheRadiosCodeplugThroughAPathOrAPortName)
     ASSERT_FALSE(factory.isEmpty());
     for (const bool byName : {false, true}) {
         SCOPED_TRACE(byName ? "port name" : "device path");
-        TVirtualRadioProcess radio({});
+        TVirtualRadioProcess radio = StartRadio({});
         ASSERT_FALSE(radio.Port().isEmpty());
         // A path needs no entry in the settings.
         if (byName)
             ListPort(radio.Port());
         const QString out = PathOf("read.dat");
         QFile::remove(out);
-        const TRun run = Run({"read", "--port", byName ? "com200" : radio.Port(), "-o", out});
+        const TCliRun run = Run({"read", "--port", byName ? "com200" : radio.Port(), "-o", out});
         ASSERT_EQ(run.Code, 0) << qPrintable(run.Err);
         EXPECT_TRUE(run.Err.contains("reading 100%")) << qPrintable(run.Err);
 
@@ -156,14 +105,14 @@ TEST_F(CliRadioCommandsTest, ReadGivesTheRadiosCodeplugThroughAPathOrAPortName)
 TEST_F(CliRadioCommandsTest, WrittenCodeplugVerifiesAndReadsBackAsTheSameFile)
 {
     const QString sample = SampleCodeplug("sample.dat");
-    TVirtualRadioProcess radio({});
+    TVirtualRadioProcess radio = StartRadio({});
     ASSERT_FALSE(radio.Port().isEmpty());
 
-    const TRun write = Run({"write", "--port", radio.Port(), sample, "--verify"});
+    const TCliRun write = Run({"write", "--port", radio.Port(), sample, "--verify"});
     ASSERT_EQ(write.Code, 0) << qPrintable(write.Err);
     EXPECT_TRUE(write.Err.contains("verified 24 rows")) << qPrintable(write.Err);
 
-    const TRun read = Run({"read", "--port", radio.Port(), "-o", PathOf("back.dat")});
+    const TCliRun read = Run({"read", "--port", radio.Port(), "-o", PathOf("back.dat")});
     ASSERT_EQ(read.Code, 0) << qPrintable(read.Err);
     const QByteArray written = ReadTestFile(sample);
     const QByteArray back = ReadTestFile(PathOf("back.dat"));
@@ -194,12 +143,12 @@ TEST_F(CliRadioCommandsTest, WriteTakesAnotherModelOnlyWhenForced)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.identModel) + (c.force ? " --force" : ""));
-        TVirtualRadioProcess radio({"--ident-model", c.identModel, "--trace"});
+        TVirtualRadioProcess radio = StartRadio({"--ident-model", c.identModel, "--trace"});
         ASSERT_FALSE(radio.Port().isEmpty());
         QStringList arguments{"write", "--port", radio.Port(), sample};
         if (c.force)
             arguments << "--force";
-        const TRun run = Run(arguments);
+        const TCliRun run = Run(arguments);
         EXPECT_EQ(run.Code, c.exitCode) << qPrintable(run.Err);
         radio.Stop();
         const QByteArray trace = radio.Errors();
@@ -210,9 +159,9 @@ TEST_F(CliRadioCommandsTest, WriteTakesAnotherModelOnlyWhenForced)
 
 TEST_F(CliRadioCommandsTest, ReadRefusesAModelTheCatalogDoesNotKnow)
 {
-    TVirtualRadioProcess radio({"--ident-model", "1234", "--trace"});
+    TVirtualRadioProcess radio = StartRadio({"--ident-model", "1234", "--trace"});
     ASSERT_FALSE(radio.Port().isEmpty());
-    const TRun run = Run({"read", "--port", radio.Port(), "-o", PathOf("read.dat")});
+    const TCliRun run = Run({"read", "--port", radio.Port(), "-o", PathOf("read.dat")});
     EXPECT_EQ(run.Code, 2) << qPrintable(run.Err);
     EXPECT_TRUE(run.Err.contains("Wrong model")) << qPrintable(run.Err);
     EXPECT_FALSE(QFile::exists(PathOf("read.dat")));
@@ -236,10 +185,10 @@ TEST_F(CliRadioCommandsTest, LinkFaultsEndWithExitFourInBoundedTimeAndKeepTheFil
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command + (" " + c.radioOptions.join(' ')).toStdString());
-        TVirtualRadioProcess radio(c.radioOptions);
+        TVirtualRadioProcess radio = StartRadio(c.radioOptions);
         ASSERT_FALSE(radio.Port().isEmpty());
         const QString out = WriteTestFile(PathOf("old.dat"), "an earlier file");
-        const TRun run = QLatin1String(c.command) == "read"
+        const TCliRun run = QLatin1String(c.command) == "read"
                              ? Run({"read", "--port", radio.Port(), "-o", out})
                              : Run({"write", "--port", radio.Port(), sample});
         EXPECT_EQ(run.Code, 4) << qPrintable(run.Err);
@@ -256,7 +205,7 @@ TEST_F(CliRadioCommandsTest, PortThatCannotBeOpenedEndsWithExitFour)
     for (const char* port : {"/dev/k640-no-such-port", "COM250", "COMX"}) {
         for (const bool read : {true, false}) {
             SCOPED_TRACE(std::string(port) + (read ? " read" : " write"));
-            const TRun run = read ? Run({"read", "--port", port, "-o", PathOf("read.dat")})
+            const TCliRun run = read ? Run({"read", "--port", port, "-o", PathOf("read.dat")})
                                   : Run({"write", "--port", port, sample});
             EXPECT_EQ(run.Code, 4) << qPrintable(run.Err);
             EXPECT_TRUE(run.Err.contains("The port cannot be opened")) << qPrintable(run.Err);
@@ -288,7 +237,7 @@ TEST_F(CliRadioCommandsTest, ExitCodesTellUsageAndFileFaultsApartBeforeTheRadio)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const TRun run = Run(c.arguments);
+        const TCliRun run = Run(c.arguments);
         EXPECT_EQ(run.Code, c.exitCode) << qPrintable(run.Err);
         EXPECT_FALSE(run.Err.isEmpty());
         EXPECT_FALSE(run.Err.contains("The port cannot be opened")) << "no port opened";

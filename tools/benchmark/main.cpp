@@ -12,11 +12,10 @@
 #include "radio/QtSerialLink.h"
 #include "radio/ReadTransfer.h"
 #include "radio/WriteTransfer.h"
+#include "virtual-radio/RadioProcess.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -31,35 +30,6 @@ struct TMeasurement {
     double WallMs = 0;
     double LongestStallMs = 0;
     TProtocolFloor Floor;
-};
-
-// The virtual radio at the line's real speed; stopped when this goes.
-class TPacedRadio {
-public:
-    explicit TPacedRadio(const QString& program)
-    {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(program, {QStringLiteral("--pace")});
-        QElapsedTimer clock;
-        clock.start();
-        while (m_process.waitForStarted(5000) && !m_process.canReadLine() && clock.elapsed() < 5000
-               && m_process.state() == QProcess::Running)
-            m_process.waitForReadyRead(100);
-        if (m_process.canReadLine())
-            m_port = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~TPacedRadio()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    QString Port() const { return m_port; }
-
-private:
-    QProcess m_process;
-    QString m_port;
 };
 
 // Runs the transfer unattended on the port, counting what crosses the line.
@@ -117,7 +87,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     DataModuleCreate(programFolder.path() + QLatin1Char('/'));
-    const TPacedRadio radio(parser.value(radioOption));
+    TVirtualRadioProcess radio(parser.value(radioOption), {QStringLiteral("--pace")});
     if (radio.Port().isEmpty()) {
         std::fprintf(stderr, "k640-benchmark: %s did not start\n", qUtf8Printable(parser.value(radioOption)));
         return 2;

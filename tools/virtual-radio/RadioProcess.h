@@ -1,6 +1,7 @@
 #pragma once
-// The virtual radio program as a process for tests: started with its options, its port path read
-// from its first line, stopped with SIGTERM when the test is done with it.
+// The virtual radio as a child process, for the tests and the benchmark: started with its
+// options, its port path read from the first line it prints, and stopped with SIGTERM (killed when
+// it does not stop) when this goes, so no radio outlives its user.
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -9,14 +10,14 @@
 
 class TVirtualRadioProcess {
 public:
-    explicit TVirtualRadioProcess(const QStringList& arguments)
+    TVirtualRadioProcess(const QString& program, const QStringList& arguments)
     {
-        m_process.start(QStringLiteral(K640_VIRTUAL_RADIO_PATH), arguments);
-        if (!m_process.waitForStarted(5000))
+        m_process.start(program, arguments);
+        if (!m_process.waitForStarted(StartLimitMs))
             return;
         QElapsedTimer clock;
         clock.start();
-        while (!m_process.canReadLine() && clock.elapsed() < 5000 && m_process.state() == QProcess::Running)
+        while (!m_process.canReadLine() && clock.elapsed() < StartLimitMs && m_process.state() == QProcess::Running)
             m_process.waitForReadyRead(100);
         if (m_process.canReadLine())
             m_port = QString::fromLocal8Bit(m_process.readLine()).trimmed();
@@ -25,23 +26,26 @@ public:
     TVirtualRadioProcess(const TVirtualRadioProcess&) = delete;
     TVirtualRadioProcess& operator=(const TVirtualRadioProcess&) = delete;
 
-    // Empty when the radio did not start.
+    // The device of the radio's port; empty when the radio did not start.
     QString Port() const { return m_port; }
+    // What the radio said on standard error so far.
     QByteArray Errors() { return m_process.readAllStandardError(); }
     // Ends the radio as a signal from the desktop would, and gives its exit code.
     int Stop()
     {
         if (m_process.state() != QProcess::NotRunning) {
             m_process.terminate();
-            if (!m_process.waitForFinished(5000)) {
+            if (!m_process.waitForFinished(StartLimitMs)) {
                 m_process.kill();
-                m_process.waitForFinished(5000);
+                m_process.waitForFinished(StartLimitMs);
             }
         }
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
     }
 
 private:
+    static constexpr int StartLimitMs = 5000;
+
     QProcess m_process;
     QString m_port;
 };
