@@ -118,7 +118,9 @@ void TQtSerialLink::pollErrorCounters()
 
 void TQtSerialLink::portFailed(QSerialPort::SerialPortError error)
 {
-    if (error != QSerialPort::ResourceError || !m_port.isOpen())
+    // An unplugged adapter reports a resource error; a device whose other end went away (a
+    // pseudo-terminal) fails its reads. Either way the line is gone.
+    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !m_port.isOpen())
         return;
     Close();
     emit hangUp();

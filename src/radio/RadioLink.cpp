@@ -103,6 +103,9 @@ TRadioLink::~TRadioLink()
 
 void TRadioLink::FormShow()
 {
+    // A port that cannot be opened is always reported, whatever the last dialog ended with;
+    // otherwise the dialog would vanish without a word.
+    m_rx.ErrorShown = false;
     m_lineFault = false;
     m_runCompleted = false;
     m_autoRetry = true;
