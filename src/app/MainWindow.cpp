@@ -398,9 +398,9 @@ void TfMainFrm::DoCommand(int tag)
     case TagCommunicationPort: communicationPort(); break;
     case TagLanguage: languageFileSetup(); break;
     case TagCascade: m_mdi->cascadeSubWindows(); break;
-    case TagTileHorizontally:
-    case TagTileVertically: m_mdi->tileSubWindows(); break;
-    case TagArrangeIcons: m_mdi->tileSubWindows(); break;
+    case TagTileHorizontally: tileChildWindows(Qt::Vertical); break;
+    case TagTileVertically: tileChildWindows(Qt::Horizontal); break;
+    case TagArrangeIcons: break;  // the frame keeps minimised windows in a row by itself
     case TagCloseAll: {
         const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
         for (auto it = windows.rbegin(); it != windows.rend(); ++it)
@@ -414,6 +414,31 @@ void TfMainFrm::DoCommand(int tag)
         break;
     }
     default: break;
+    }
+}
+
+void TfMainFrm::tileChildWindows(Qt::Orientation stacking)
+{
+    // Horizontal tiles lie one above the other across the whole width; vertical ones side by
+    // side over the whole height.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdi->subWindowList())
+        if (!window->isMinimized() && window->isVisible())
+            windows.append(window);
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_mdi->viewport()->rect();
+    const int count = static_cast<int>(windows.size());
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow* window = windows[i];
+        window->showNormal();
+        if (stacking == Qt::Vertical) {
+            const int height = area.height() / count;
+            window->setGeometry(0, i * height, area.width(), height);
+        } else {
+            const int width = area.width() / count;
+            window->setGeometry(i * width, 0, width, area.height());
+        }
     }
 }
 

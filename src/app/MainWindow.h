@@ -108,6 +108,7 @@ private:
     void communicationPort();
     void languageFileSetup();
     void askToSave();
+    void tileChildWindows(Qt::Orientation stacking);
     void TimerTimer();
 
     QMdiArea* m_mdi;

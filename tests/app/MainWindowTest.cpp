@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStatusBar>
@@ -374,6 +375,19 @@ TEST_F(MainWindowTest, ClosingTheChannelWindowOnlyMinimisesIt)
     window->DoCommand(TagCloseAll);
     EXPECT_NE(window->ChannelWindow(), nullptr);
     EXPECT_EQ(Table().ChannelCount(), 16);
+}
+
+TEST_F(MainWindowTest, TilingFillsTheFrame)
+{
+    Start();
+    auto* sub = qobject_cast<QMdiSubWindow*>(Grid()->parentWidget());
+    const QRect area = sub->mdiArea()->viewport()->rect();
+    window->DoCommand(TagTileHorizontally);
+    EXPECT_EQ(sub->geometry(), area);
+    window->DoCommand(TagCascade);
+    EXPECT_NE(sub->geometry(), area);
+    window->DoCommand(TagTileVertically);
+    EXPECT_EQ(sub->geometry(), area);
 }
 
 TEST_F(MainWindowTest, ExitAsksAndSavesTheSettingsOnlyWhenLeaving)
