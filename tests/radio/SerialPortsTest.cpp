@@ -3,6 +3,7 @@
 #include "radio/QtSerialLink.h"
 
 #include "locale/IniFile.h"
+#include "support/PseudoTerminal.h"
 
 #include <QFile>
 #include <QSerialPort>
@@ -11,43 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
-
-// The controlling side of a pseudo-terminal; its other side is a device the link can open.
-class PseudoTerminal {
-public:
-    PseudoTerminal()
-    {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_device = QString::fromLocal8Bit(ptsname(m_master));
-    }
-    ~PseudoTerminal() { CloseMaster(); }
-    PseudoTerminal(const PseudoTerminal&) = delete;
-    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
-
-    QString Device() const { return m_device; }
-    void Write(const QByteArray& bytes) { ASSERT_EQ(write(m_master, bytes.data(), bytes.size()), bytes.size()); }
-    QByteArray Read()
-    {
-        char buffer[256];
-        const ssize_t n = read(m_master, buffer, sizeof buffer);
-        return n > 0 ? QByteArray(buffer, n) : QByteArray();
-    }
-    void CloseMaster()
-    {
-        if (m_master >= 0)
-            close(m_master);
-        m_master = -1;
-    }
-
-private:
-    int m_master = -1;
-    QString m_device;
-};
 
 class ComPortsTest : public ::testing::Test {
 protected:
