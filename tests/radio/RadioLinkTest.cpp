@@ -7,7 +7,7 @@
 #include "codeplug/GlobalState.h"
 #include "support/FakeSerialLink.h"
 #include "support/FreshState.h"
-#include "support/ScriptedMsgBox.h"
+#include "support/ShownMessages.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -16,16 +16,6 @@
 namespace {
 
 constexpr int SlowStep = 3000;  // more than any single pause or timer of the link
-
-struct TMessage {
-    QString Text;
-    int Kind = 0;
-    bool operator==(const TMessage&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const TMessage& m)
-{
-    return out << m.Text.toStdString() << " (kind " << m.Kind << ')';
-}
 
 // The reply to the n-th frame of a kind (counted from 1) never comes; with an address, the reply
 // to the n-th frame of that kind at that address.
@@ -104,12 +94,9 @@ protected:
 
     std::vector<TMessage> Shown() const
     {
-        std::vector<TMessage> shown;
-        for (const TShownMessage& m : box.Shown()) {
+        for (const TShownMessage& m : box.Shown())
             EXPECT_EQ(m.Caption, theLanguage().Confirmation);
-            shown.push_back({m.Text, m.Kind});
-        }
-        return shown;
+        return ShownMessages(box);
     }
     bool WaitShown(size_t count, int ms = SlowStep)
     {
