@@ -4,8 +4,8 @@
 #include "codeplug/CodeplugFile.h"
 #include "support/CliProcessTest.h"
 #include "support/TestFiles.h"
+#include "support/VirtualRadio.h"
 #include "virtual-radio/RadioEngine.h"
-#include "virtual-radio/RadioProcess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,12 +17,6 @@ namespace {
 // Longer than any failure of the link needs to be told: the read's start pause, the wake-up
 // pause and the reply timer come to under two seconds.
 constexpr int FailureLimitMs = 5000;
-
-// The virtual radio for one case.
-TVirtualRadioProcess StartRadio(const QStringList& arguments)
-{
-    return TVirtualRadioProcess(QStringLiteral(K640_VIRTUAL_RADIO_PATH), arguments);
-}
 
 class CliRadioCommandsTest : public CliProcessTest {
 protected:
@@ -66,7 +60,7 @@ TRow HeaderRow(const QByteArray& file)
 
 TEST_F(CliRadioCommandsTest, PortsListsThePortsOfTheSettingsWithTheirDevices)
 {
-    TVirtualRadioProcess radio = StartRadio({});
+    TVirtualRadio radio({});
     ASSERT_FALSE(radio.Port().isEmpty());
     ListPort(radio.Port());
     const TCliRun run = Run({"ports"});
@@ -80,7 +74,7 @@ TEST_F(CliRadioCommandsTest, ReadGivesTheRadiosCodeplugThroughAPathOrAPortName)
     ASSERT_FALSE(factory.isEmpty());
     for (const bool byName : {false, true}) {
         SCOPED_TRACE(byName ? "port name" : "device path");
-        TVirtualRadioProcess radio = StartRadio({});
+        TVirtualRadio radio({});
         ASSERT_FALSE(radio.Port().isEmpty());
         // A path needs no entry in the settings.
         if (byName)
@@ -105,7 +99,7 @@ TEST_F(CliRadioCommandsTest, ReadGivesTheRadiosCodeplugThroughAPathOrAPortName)
 TEST_F(CliRadioCommandsTest, WrittenCodeplugVerifiesAndReadsBackAsTheSameFile)
 {
     const QString sample = SampleCodeplug("sample.dat");
-    TVirtualRadioProcess radio = StartRadio({});
+    TVirtualRadio radio({});
     ASSERT_FALSE(radio.Port().isEmpty());
 
     const TCliRun write = Run({"write", "--port", radio.Port(), sample, "--verify"});
@@ -143,7 +137,7 @@ TEST_F(CliRadioCommandsTest, WriteTakesAnotherModelOnlyWhenForced)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.identModel) + (c.force ? " --force" : ""));
-        TVirtualRadioProcess radio = StartRadio({"--ident-model", c.identModel, "--trace"});
+        TVirtualRadio radio({"--ident-model", c.identModel, "--trace"});
         ASSERT_FALSE(radio.Port().isEmpty());
         QStringList arguments{"write", "--port", radio.Port(), sample};
         if (c.force)
@@ -151,7 +145,7 @@ TEST_F(CliRadioCommandsTest, WriteTakesAnotherModelOnlyWhenForced)
         const TCliRun run = Run(arguments);
         EXPECT_EQ(run.Code, c.exitCode) << qPrintable(run.Err);
         radio.Stop();
-        const QByteArray trace = radio.Errors();
+        const QByteArray trace = radio.StandardError();
         EXPECT_EQ(trace.contains("write: "), c.exitCode == 0) << trace.constData();
         EXPECT_EQ(run.Err.contains("nothing was written"), c.exitCode != 0) << qPrintable(run.Err);
     }
@@ -159,7 +153,7 @@ TEST_F(CliRadioCommandsTest, WriteTakesAnotherModelOnlyWhenForced)
 
 TEST_F(CliRadioCommandsTest, ReadRefusesAModelTheCatalogDoesNotKnow)
 {
-    TVirtualRadioProcess radio = StartRadio({"--ident-model", "1234", "--trace"});
+    TVirtualRadio radio({"--ident-model", "1234", "--trace"});
     ASSERT_FALSE(radio.Port().isEmpty());
     const TCliRun run = Run({"read", "--port", radio.Port(), "-o", PathOf("read.dat")});
     EXPECT_EQ(run.Code, 2) << qPrintable(run.Err);
@@ -185,7 +179,7 @@ TEST_F(CliRadioCommandsTest, LinkFaultsEndWithExitFourInBoundedTimeAndKeepTheFil
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command + (" " + c.radioOptions.join(' ')).toStdString());
-        TVirtualRadioProcess radio = StartRadio(c.radioOptions);
+        TVirtualRadio radio(c.radioOptions);
         ASSERT_FALSE(radio.Port().isEmpty());
         const QString out = WriteTestFile(PathOf("old.dat"), "an earlier file");
         const TCliRun run = QLatin1String(c.command) == "read"

@@ -10,12 +10,13 @@
 #include "support/ModalDialogs.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/ShownMessages.h"
+#include "support/TestFiles.h"
+#include "support/VirtualRadio.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -28,41 +29,6 @@ constexpr int MemorySize = 0x10000;
 constexpr int ChannelCount = 16;
 constexpr int DialogLimitMs = 10000;            // a dialog still open then has hung
 const QString PortName = QStringLiteral("COM7");
-
-// The virtual radio program; stopped when the test is done with it, which saves its --image.
-class TVirtualRadio {
-public:
-    explicit TVirtualRadio(const QStringList& arguments)
-    {
-        m_process.start(K640_VIRTUAL_RADIO_PATH, arguments);
-        QElapsedTimer clock;
-        clock.start();
-        while (m_process.waitForStarted(5000) && !m_process.canReadLine() && clock.elapsed() < 5000
-               && m_process.state() == QProcess::Running)
-            m_process.waitForReadyRead(100);
-        m_port = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~TVirtualRadio() { Stop(); }
-    TVirtualRadio(const TVirtualRadio&) = delete;
-    TVirtualRadio& operator=(const TVirtualRadio&) = delete;
-
-    const QString& Port() const { return m_port; }
-    void Stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-    QByteArray Trace() { return m_process.readAllStandardError(); }
-
-private:
-    QProcess m_process;
-    QString m_port;
-};
 
 // A codeplug as values, to put into the radio's memory or into the program.
 struct TCodeplug {
@@ -189,7 +155,7 @@ protected:
             arguments << "--image" << ImagePath();
         }
         radio = std::make_unique<TVirtualRadio>(arguments);
-        ASSERT_FALSE(radio->Port().isEmpty()) << radio->Trace().toStdString();
+        ASSERT_FALSE(radio->Port().isEmpty()) << radio->StandardError().toStdString();
         QFile sysInfo(AppPath() + "SysInfo.Ini");
         ASSERT_TRUE(sysInfo.open(QIODevice::WriteOnly));
         sysInfo.write("[SysInfo]\r\nCom=" + PortName.toLatin1() + "\r\n[Ports]\r\n"
@@ -216,8 +182,7 @@ protected:
     QByteArray RadioMemory()
     {
         radio->Stop();
-        QFile file(ImagePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return ReadTestFile(ImagePath());
     }
 
     void LoadIntoProgram(const TCodeplug& plug)
@@ -510,7 +475,7 @@ TEST_F(RadioDialogsTest, RetryAfterAShortReplyStartsOverFromTheHandshake)
     EXPECT_EQ(Shown(), (std::vector<TMessage>{question, question}));
     EXPECT_EQ(CurrentState(), before);
     radio->Stop();
-    EXPECT_EQ(radio->Trace().count("program: "), 2);
+    EXPECT_EQ(radio->StandardError().count("program: "), 2);
 }
 
 TEST_F(RadioDialogsTest, ProgramStaysUsableAfterTheRadioHungUp)

@@ -2,6 +2,7 @@
 
 #include "codeplug/CodeplugState.h"
 #include "settings/ModelCatalog.h"
+#include "support/RadioFrames.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,26 +20,9 @@ QByteArray Bytes(std::initializer_list<int> values)
     return bytes;
 }
 
-const QByteArray WakeUp = Bytes({0x02});
 const QByteArray Handshake = WakeUp + "PROGRAM";
 const QByteArray Session = Handshake + WakeUp;  // up to the identification
-const QByteArray AckByte = Bytes({0x06});
 const QByteArray Nak = Bytes({0x15});
-
-QByteArray ReadRequest(int address)
-{
-    return Bytes({'R', address >> 8, address & 0xFF, 0x08});
-}
-
-QByteArray WriteRequest(char command, int address, const QByteArray& data)
-{
-    return Bytes({command, address >> 8, address & 0xFF, 0x08}) + data;
-}
-
-QByteArray RowBytes(const TRow& row)
-{
-    return QByteArray(reinterpret_cast<const char*>(row.data()), static_cast<int>(row.size()));
-}
 
 TRow BlankRow()
 {
@@ -80,14 +64,13 @@ TEST(RadioEngine, AnswersEveryFrameExactly)
     const Case cases[] = {
         {"wake-up", {}, WakeUp, {}, TFrameKind::WakeUp},
         {"program request", WakeUp, "PROGRAM", AckByte, TFrameKind::ProgramRequest},
-        {"identify", Handshake, WakeUp, QByteArray("P6641") + Bytes({0xFF, 0xFF, 0xFF}),
-         TFrameKind::Identify},
+        {"identify", Handshake, WakeUp, Identification("6641"), TFrameKind::Identify},
         {"acknowledge", Session, AckByte, AckByte, TFrameKind::Acknowledge},
         {"read", Session, ReadRequest(0x0048),
          ReadRequest(0x0048) + Bytes({0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F}),
          TFrameKind::Read},
-        {"write", Session, WriteRequest('W', 0x0010, data), AckByte, TFrameKind::Write},
-        {"settings write", Session, WriteRequest('Y', 0x02B0, data), AckByte,
+        {"write", Session, WriteRequest(0x0010, data), AckByte, TFrameKind::Write},
+        {"settings write", Session, WriteRequest(0x02B0, data, 'Y'), AckByte,
          TFrameKind::SettingsWrite},
         {"end", Session, "E", {}, TFrameKind::End},
     };
@@ -125,8 +108,8 @@ TEST(RadioEngine, WrittenHalvesReadBackThroughTheLink)
     radio.Answer(Session);
     const TRow row = CountingRow(0x70);
     const QByteArray bytes = RowBytes(row);
-    EXPECT_EQ(radio.Answer(WriteRequest('W', 0x0100, bytes.left(8))
-                           + WriteRequest('Y', 0x0108, bytes.mid(8))),
+    EXPECT_EQ(radio.Answer(WriteRequest(0x0100, bytes.left(8))
+                           + WriteRequest(0x0108, bytes.mid(8), 'Y')),
               AckByte + AckByte);
     EXPECT_EQ(radio.Row(0x0100), row);
     EXPECT_EQ(radio.Answer(ReadRequest(0x0100)).mid(4), bytes.left(8));
@@ -142,7 +125,7 @@ TEST(RadioEngine, AddressesWrapAtTheEndOfMemory)
     EXPECT_EQ(radio.Row(0x0000)[7], 0x1F);
     radio.Answer(Session);
     EXPECT_EQ(radio.Answer(ReadRequest(0xFFFC)).mid(4), Bytes({0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B}));
-    radio.Answer(WriteRequest('W', 0xFFFE, QByteArray(8, '\x55')));
+    radio.Answer(WriteRequest(0xFFFE, QByteArray(8, '\x55')));
     EXPECT_EQ(radio.Row(0xFFF8)[6], 0x55);
     EXPECT_EQ(radio.Row(0x0000)[5], 0x55);
     EXPECT_EQ(radio.Row(0x0000)[6], 0x1E);
@@ -226,13 +209,13 @@ TEST(RadioEngine, FaultsOnRequest)
     silent.SilentAfterFrames = 3;
     silentAtOnce.SilentAfterFrames = 0;
     const QByteArray goodRead = read + QByteArray(8, '\xFF');
-    const QByteArray ident = QByteArray("P6641") + Bytes({0xFF, 0xFF, 0xFF});
+    const QByteArray ident = Identification("6641");
     const Case cases[] = {
         {"no answer to the program request", ignore, Session + read, {}},
         {"program request refused", refuse, Session + read, Nak},
         {"short read reply", shortRead, Session + read, AckByte + ident + goodRead.left(11)},
         {"wrong acknowledge", wrongAck, Session + AckByte, AckByte + ident + Nak},
-        {"other model code", otherModel, Session, AckByte + QByteArray("P5641") + Bytes({0xFF, 0xFF, 0xFF})},
+        {"other model code", otherModel, Session, AckByte + Identification("5641")},
         {"silent after three frames", silent, Session + read, AckByte + ident},
         {"silent from the start", silentAtOnce, Session, {}},
     };
@@ -278,7 +261,7 @@ TEST(RadioEngine, NoiseIsKeptApartFromFrames)
         {"program word restarted", QByteArray("PROPROGRAM"), AckByte,
          {TFrameKind::Garbage, TFrameKind::ProgramRequest}},
         {"read with a count other than 8", Session + Bytes({'R', 0, 0x10, 0x10}) + AckByte,
-         AckByte + QByteArray("P6641") + Bytes({0xFF, 0xFF, 0xFF}) + AckByte,
+         AckByte + Identification("6641") + AckByte,
          {TFrameKind::WakeUp, TFrameKind::ProgramRequest, TFrameKind::Identify,
           TFrameKind::Garbage, TFrameKind::Acknowledge}},
         {"noise runs are joined", QByteArray("xyz\x06q"), {}, {TFrameKind::Garbage}},

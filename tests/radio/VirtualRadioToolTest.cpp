@@ -2,6 +2,9 @@
 // pseudo-terminal with plain POSIX calls, as the program's serial port would.
 #include "virtual-radio/RadioEngine.h"
 
+#include "support/RadioFrames.h"
+#include "support/VirtualRadio.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,67 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-const QByteArray WakeUp("\x02", 1);
-const QByteArray AckByte("\x06", 1);
-
-QByteArray ReadRequest(int address)
-{
-    return QByteArray("R") + char(address >> 8) + char(address & 0xFF) + char(0x08);
-}
-
-QByteArray WriteRequest(int address, const QByteArray& data)
-{
-    return QByteArray("W") + char(address >> 8) + char(address & 0xFF) + char(0x08) + data;
-}
-
-QByteArray HalfRow(const TRow& row)
-{
-    return QByteArray(reinterpret_cast<const char*>(row.data()), 8);
-}
-
-// The radio program, stopped with SIGTERM when the test is done with it.
-class TRadioProcess {
-public:
-    explicit TRadioProcess(const QStringList& arguments)
-    {
-        m_process.start(K640_VIRTUAL_RADIO_PATH, arguments);
-        if (!m_process.waitForStarted(5000))
-            return;
-        QElapsedTimer clock;
-        clock.start();
-        while (!m_process.canReadLine() && clock.elapsed() < 5000
-               && m_process.state() == QProcess::Running)
-            m_process.waitForReadyRead(100);
-        if (m_process.canReadLine())
-            m_port = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~TRadioProcess() { Stop(); }
-
-    QString Port() const { return m_port; }
-    // Ends the radio as a signal from the desktop would, and gives its exit code.
-    int Stop()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            m_process.waitForFinished(5000);
-        }
-        return ExitCode();
-    }
-    bool WaitForExit(int milliseconds)
-    {
-        return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(milliseconds);
-    }
-    int ExitCode() const
-    {
-        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
-    }
-    QByteArray Errors() { return m_process.readAllStandardError(); }
-
-private:
-    QProcess m_process;
-    QString m_port;
-};
 
 // The program's side of the line: the pseudo-terminal opened as a serial device.
 class TLine {
@@ -145,27 +87,23 @@ private:
     bool m_deadSeen = false;
 };
 
-QByteArray Identification(const char* code)
-{
-    return QByteArray("P") + code + QByteArray(3, '\xFF');
-}
-
 } // namespace
 
 TEST(VirtualRadioTool, ServesHandshakeIdentificationAndRows)
 {
     const TRadioEngine factory("6641");
-    TRadioProcess radio({"--trace"});
-    ASSERT_FALSE(radio.Port().isEmpty()) << radio.Errors().toStdString();
+    TVirtualRadio radio({"--trace"});
+    ASSERT_FALSE(radio.Port().isEmpty()) << radio.StandardError().toStdString();
     TLine line(radio.Port());
     ASSERT_TRUE(line.IsOpen());
 
     EXPECT_EQ(line.Handshake(), Identification("6641"));
-    EXPECT_EQ(line.Exchange(ReadRequest(0x03D0), 12), ReadRequest(0x03D0) + HalfRow(factory.Row(0x03D0)));
+    EXPECT_EQ(line.Exchange(ReadRequest(0x03D0), 12),
+              ReadRequest(0x03D0) + RowBytes(factory.Row(0x03D0)).left(8));
     EXPECT_EQ(line.Exchange(AckByte, 1), AckByte);
     line.Send("E");
     EXPECT_EQ(radio.Stop(), 0);
-    const QByteArray trace = radio.Errors();
+    const QByteArray trace = radio.StandardError();
     EXPECT_TRUE(trace.contains("program: 50 52 4f 47 52 41 4d -> 06\n")) << trace.toStdString();
     EXPECT_TRUE(trace.contains("read: 52 03 d0 08 -> 52 03 d0 08 ")) << trace.toStdString();
 }
@@ -189,15 +127,15 @@ TEST(VirtualRadioTool, OptionsReachTheRadio)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        TRadioProcess radio(c.arguments);
-        ASSERT_FALSE(radio.Port().isEmpty()) << radio.Errors().toStdString();
+        TVirtualRadio radio(c.arguments);
+        ASSERT_FALSE(radio.Port().isEmpty()) << radio.StandardError().toStdString();
         TLine line(radio.Port());
         EXPECT_EQ(line.Handshake(300), c.handshake);
         EXPECT_EQ(line.Exchange(read, 12, 300), c.readReply);
         EXPECT_EQ(radio.Stop(), 0);
     }
 
-    TRadioProcess radio({"--wrong-ack"});
+    TVirtualRadio radio({"--wrong-ack"});
     TLine line(radio.Port());
     line.Handshake();
     line.Exchange(read, 12);
@@ -206,7 +144,7 @@ TEST(VirtualRadioTool, OptionsReachTheRadio)
 
 TEST(VirtualRadioTool, HangsUpTheLineWhenAsked)
 {
-    TRadioProcess radio({"--hang-up-after", "2"});
+    TVirtualRadio radio({"--hang-up-after", "2"});
     TLine line(radio.Port());
     line.Send(WakeUp);
     EXPECT_EQ(line.Exchange("PROGRAM", 1), AckByte);
@@ -218,7 +156,7 @@ TEST(VirtualRadioTool, HangsUpTheLineWhenAsked)
 
 TEST(VirtualRadioTool, KeepsServingWhenThePortIsClosedAndReopened)
 {
-    TRadioProcess radio({});
+    TVirtualRadio radio({});
     ASSERT_FALSE(radio.Port().isEmpty());
     const QByteArray data("\x11\x22\x33\x44\x55\x66\x77\x88", 8);
     {
@@ -249,8 +187,8 @@ TEST(VirtualRadioTool, LinkNamesThePortWhileItRuns)
     {
         // A stale link from an earlier run is replaced.
         ASSERT_TRUE(QFile::link(folder.filePath("gone"), link));
-        TRadioProcess radio({"--link", link});
-        ASSERT_FALSE(radio.Port().isEmpty()) << radio.Errors().toStdString();
+        TVirtualRadio radio({"--link", link});
+        ASSERT_FALSE(radio.Port().isEmpty()) << radio.StandardError().toStdString();
         EXPECT_EQ(QFileInfo(link).symLinkTarget(), radio.Port());
         TLine line(link);
         EXPECT_EQ(line.Handshake(), Identification("6641"));
@@ -264,7 +202,7 @@ TEST(VirtualRadioTool, LinkNamesThePortWhileItRuns)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("mine");
         file.close();
-        TRadioProcess radio({"--link", link});
+        TVirtualRadio radio({"--link", link});
         EXPECT_TRUE(radio.WaitForExit(5000));
         EXPECT_EQ(radio.ExitCode(), 2);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -279,7 +217,7 @@ TEST(VirtualRadioTool, ImageKeepsWrittenRowsAcrossRuns)
     const QString image = folder.filePath("radio.img");
     const QByteArray data("\x01\x02\x03\x04\x05\x06\x07\x08", 8);
     {
-        TRadioProcess radio({"--image", image});
+        TVirtualRadio radio({"--image", image});
         TLine line(radio.Port());
         line.Handshake();
         EXPECT_EQ(line.Exchange(WriteRequest(0x0010, data), 1), AckByte);
@@ -288,7 +226,7 @@ TEST(VirtualRadioTool, ImageKeepsWrittenRowsAcrossRuns)
     }
     ASSERT_EQ(QFileInfo(image).size(), TRadioEngine::MemorySize);
     {
-        TRadioProcess radio({"--image", image, "--model", "5641"});
+        TVirtualRadio radio({"--image", image, "--model", "5641"});
         TLine line(radio.Port());
         EXPECT_EQ(line.Handshake(), Identification("5641"));
         EXPECT_EQ(line.Exchange(ReadRequest(0x0010), 12), ReadRequest(0x0010) + data);
@@ -298,17 +236,17 @@ TEST(VirtualRadioTool, ImageKeepsWrittenRowsAcrossRuns)
         // A damaged image is neither served nor overwritten.
         QFile file(image);
         ASSERT_TRUE(file.resize(100));
-        TRadioProcess radio({"--image", image});
+        TVirtualRadio radio({"--image", image});
         EXPECT_TRUE(radio.WaitForExit(5000));
         EXPECT_EQ(radio.ExitCode(), 2);
-        EXPECT_TRUE(radio.Errors().contains("radio.img"));
+        EXPECT_TRUE(radio.StandardError().contains("radio.img"));
         EXPECT_EQ(QFileInfo(image).size(), 100);
     }
 }
 
 TEST(VirtualRadioTool, PacedRepliesTakeTheTimeOfTheWire)
 {
-    TRadioProcess radio({"--pace"});
+    TVirtualRadio radio({"--pace"});
     TLine line(radio.Port());
     line.Handshake();
     // Four request bytes and twelve reply bytes, 11 bits each at 9600 baud.

@@ -28,9 +28,11 @@ public:
 
     // The device of the radio's port; empty when the radio did not start.
     QString Port() const { return m_port; }
-    // What the radio said on standard error so far.
-    QByteArray Errors() { return m_process.readAllStandardError(); }
-    // Ends the radio as a signal from the desktop would, and gives its exit code.
+    // What the radio printed on standard error since last asked: its complaints, and with --trace
+    // each frame it answered.
+    QByteArray StandardError() { return m_process.readAllStandardError(); }
+    // Ends the radio as a signal from the desktop would (it saves its --image then), and gives its
+    // exit code.
     int Stop()
     {
         if (m_process.state() != QProcess::NotRunning) {
@@ -40,6 +42,16 @@ public:
                 m_process.waitForFinished(StartLimitMs);
             }
         }
+        return ExitCode();
+    }
+    // Whether the radio ended by itself within the time.
+    bool WaitForExit(int milliseconds)
+    {
+        return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(milliseconds);
+    }
+    // The radio's exit code once it has ended; -1 when it crashed or was killed.
+    int ExitCode() const
+    {
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
     }
 
