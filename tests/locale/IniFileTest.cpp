@@ -16,7 +16,7 @@ protected:
     QString Read(const QByteArray& bytes, const QString& section, const QString& key,
                  const QString& defaultValue = QStringLiteral("<default>"))
     {
-        WriteBytes(PathOf("t.ini"), bytes);
+        WriteTestFile(PathOf("t.ini"), bytes);
         return TIniFile(PathOf("t.ini")).ReadString(section, key, defaultValue);
     }
 
@@ -151,11 +151,11 @@ TEST_F(IniFileTest, WriteChangesOnlyTheOneKey)
         const QString path = PathOf(QStringLiteral("w.ini"));
         QFile::remove(path);
         if (!c.Before.isEmpty())
-            WriteBytes(path, c.Before);
+            WriteTestFile(path, c.Before);
         TIniFile file(path);
         QString error;
         EXPECT_TRUE(file.WriteString(c.Section, c.Key, c.Value, &error)) << error.toStdString();
-        EXPECT_EQ(ReadBytes(path), c.After);
+        EXPECT_EQ(ReadTestFile(path), c.After);
         EXPECT_EQ(TIniFile(path).ReadString(c.Section, c.Key, "<default>"), c.Value);
     }
 }
@@ -163,37 +163,37 @@ TEST_F(IniFileTest, WriteChangesOnlyTheOneKey)
 TEST_F(IniFileTest, GbkFileStaysGbk)
 {
     const QString path = PathOf(QStringLiteral("gbk.ini"));
-    WriteBytes(path, Gbk(QStringLiteral("[语言]\r\n名称=中文\r\n说明=旧\r\n")));
+    WriteTestFile(path, Gbk(QStringLiteral("[语言]\r\n名称=中文\r\n说明=旧\r\n")));
 
     TIniFile file(path);
     ASSERT_TRUE(file.WriteString(QStringLiteral("语言"), QStringLiteral("说明"), QStringLiteral("新的")));
     ASSERT_TRUE(file.WriteString(QStringLiteral("语言"), QStringLiteral("备注"), QStringLiteral("加")));
 
-    EXPECT_EQ(ReadBytes(path), Gbk(QStringLiteral("[语言]\r\n名称=中文\r\n说明=新的\r\n备注=加\r\n")));
+    EXPECT_EQ(ReadTestFile(path), Gbk(QStringLiteral("[语言]\r\n名称=中文\r\n说明=新的\r\n备注=加\r\n")));
 }
 
 TEST_F(IniFileTest, WriteKeepsWhatOthersChangedSinceReading)
 {
     const QString path = PathOf(QStringLiteral("w.ini"));
-    WriteBytes(path, "[A]\nk=1\n");
+    WriteTestFile(path, "[A]\nk=1\n");
     TIniFile file(path);
-    WriteBytes(path, "[A]\nk=1\nadded=meanwhile\n");
+    WriteTestFile(path, "[A]\nk=1\nadded=meanwhile\n");
 
     ASSERT_TRUE(file.WriteString("A", "k", "2"));
 
-    EXPECT_EQ(ReadBytes(path), "[A]\nk=2\nadded=meanwhile\n");
+    EXPECT_EQ(ReadTestFile(path), "[A]\nk=2\nadded=meanwhile\n");
 }
 
 TEST_F(IniFileTest, LineBreakInAValueIsRefusedAndTheFileKept)
 {
     const QString path = PathOf(QStringLiteral("w.ini"));
-    WriteBytes(path, "[A]\nk=1\n");
+    WriteTestFile(path, "[A]\nk=1\n");
     QString error;
 
     EXPECT_FALSE(TIniFile(path).WriteString("A", "k", "COM1\n[Evil]\nx=1", &error));
 
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
-    EXPECT_EQ(ReadBytes(path), "[A]\nk=1\n");
+    EXPECT_EQ(ReadTestFile(path), "[A]\nk=1\n");
 }
 
 TEST_F(IniFileTest, WriteIntoMissingFolderFailsNamingTheFile)
@@ -221,7 +221,7 @@ TEST_F(IniFileTest, WriteIntoReadOnlyFolderFailsAndKeepsTheFile)
 {
     const QString path = PathOf(QStringLiteral("SysInfo.Ini"));
     const QByteArray before = "[SysInfo]\r\nCom=COM1\r\n";
-    WriteBytes(path, before);
+    WriteTestFile(path, before);
     const QFileDevice::Permissions folderPermissions = QFile::permissions(folder.path());
     QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const bool enforced = PermissionsAreEnforced(folder.path());
@@ -233,7 +233,7 @@ TEST_F(IniFileTest, WriteIntoReadOnlyFolderFailsAndKeepsTheFile)
 
     EXPECT_FALSE(written);
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
-    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(ReadTestFile(path), before);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"SysInfo.Ini"});
 }
 

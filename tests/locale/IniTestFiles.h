@@ -1,23 +1,11 @@
 #pragma once
-// Raw bytes in and out of files, and GBK bytes, for the INI tests.
+// GBK bytes and CR LF line ends for the INI tests; whole files in and out come from TestFiles.h.
+
+#include "support/TestFiles.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QStringEncoder>
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
-inline QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 inline QByteArray Gbk(const QString& text)
 {

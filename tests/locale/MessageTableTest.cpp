@@ -45,7 +45,7 @@ TEST_F(MessageTableTest, WithoutLanguageFileEveryMessageIsTheBuiltInChinese)
 
 TEST_F(MessageTableTest, LanguageFileOverridesItsKeys)
 {
-    WriteBytes(AppPath() + "English.Ini", "[fMainFrm]\nConfirmation=not this section\n"
+    WriteTestFile(AppPath() + "English.Ini", "[fMainFrm]\nConfirmation=not this section\n"
                                           "[Language]\r\nConfirmation=Prompt\r\nreadok = Read complete!\r\n");
     TLanguage language;
 
@@ -58,7 +58,7 @@ TEST_F(MessageTableTest, LanguageFileOverridesItsKeys)
 
 TEST_F(MessageTableTest, ReadsGbkLanguageFile)
 {
-    WriteBytes(AppPath() + "Chinese.Ini", Gbk(QStringLiteral("[Language]\r\nComError=请检查连接！\r\n")));
+    WriteTestFile(AppPath() + "Chinese.Ini", Gbk(QStringLiteral("[Language]\r\nComError=请检查连接！\r\n")));
     TLanguage language;
 
     LoadLanguage(language, AppPath(), QStringLiteral("Chinese"));
@@ -69,7 +69,7 @@ TEST_F(MessageTableTest, ReadsGbkLanguageFile)
 
 TEST_F(MessageTableTest, SwitchToLanguageWithoutFileBringsBackTheBuiltInTexts)
 {
-    WriteBytes(AppPath() + "English.Ini", "[Language]\nCaution=Caution\n");
+    WriteTestFile(AppPath() + "English.Ini", "[Language]\nCaution=Caution\n");
     TLanguage language;
     LoadLanguage(language, AppPath(), QStringLiteral("English"));
     ASSERT_EQ(language.Caution, QStringLiteral("Caution"));

@@ -17,7 +17,7 @@ protected:
         all.AppPath = folder.path() + '/';
     }
     QString SettingsPath() const { return all.AppPath + QStringLiteral("SysInfo.Ini"); }
-    void WriteSettings(const QByteArray& bytes) { WriteBytes(SettingsPath(), bytes); }
+    void WriteSettings(const QByteArray& bytes) { WriteTestFile(SettingsPath(), bytes); }
     // Empty bytes: no settings file.
     void UseSettings(const QByteArray& bytes)
     {
@@ -97,7 +97,7 @@ TEST_F(SysInfoTest, SaveWithoutFileCreatesItWithTheThreeKeys)
 
     ASSERT_TRUE(SaveSysInfo(all, &error)) << error.toStdString();
 
-    EXPECT_EQ(ReadBytes(SettingsPath()), "[SysInfo]\nCom=Com1\nDefaultLanguage=0\nPicID=0\n");
+    EXPECT_EQ(ReadTestFile(SettingsPath()), "[SysInfo]\nCom=Com1\nDefaultLanguage=0\nPicID=0\n");
 }
 
 TEST_F(SysInfoTest, SaveChangesOnlyComDefaultLanguageAndPicId)
@@ -122,7 +122,7 @@ TEST_F(SysInfoTest, SaveChangesOnlyComDefaultLanguageAndPicId)
 
     QString after = before;
     after.replace("Com=Com1", "Com=COM4").replace("DefaultLanguage=abc", "DefaultLanguage=0");
-    EXPECT_EQ(ReadBytes(SettingsPath()), Gbk(after));
+    EXPECT_EQ(ReadTestFile(SettingsPath()), Gbk(after));
 }
 
 TEST_F(SysInfoTest, SaveWritesTheNewLanguageAndPictureBackAsRead)
@@ -133,7 +133,7 @@ TEST_F(SysInfoTest, SaveWritesTheNewLanguageAndPictureBackAsRead)
 
     ASSERT_TRUE(SaveSysInfo(all));
 
-    EXPECT_EQ(ReadBytes(SettingsPath()), "[SysInfo]\nPicID=0\nCom=Com1\nDefaultLanguage=1\n");
+    EXPECT_EQ(ReadTestFile(SettingsPath()), "[SysInfo]\nPicID=0\nCom=Com1\nDefaultLanguage=1\n");
 }
 
 TEST_F(SysInfoTest, SaveFailureNamesTheFile)
