@@ -1,6 +1,7 @@
 #include "app/HelpLauncher.h"
 
 #include "codeplug/CodeplugState.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,46 +19,47 @@ QStringList recordingViewer(const QString& log)
 
 QStringList loggedLines(const QString& log)
 {
-    QFile file(log);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(ReadTestFile(log)).split('\n', Qt::SkipEmptyParts);
 }
+
+// Help named QX in a program folder of its own, opened with the recording viewer.
+class HelpLauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        all.AppPath = folder.path() + '/';
+        all.HelpName = "QX";
+        launcher.SetViewerCommand(recordingViewer(Log()));
+    }
+    QString Log() const { return folder.filePath("viewer.log"); }
+
+    QTemporaryDir folder;
+    TALL all;
+    THelpLauncher launcher;
+};
 
 } // namespace
 
-TEST(HelpLauncher, OpensTheFileOfTheLanguageAndNoSecondViewer)
+TEST_F(HelpLauncherTest, OpensTheFileOfTheLanguageAndNoSecondViewer)
 {
-    QTemporaryDir folder;
-    TALL all;
-    all.AppPath = folder.path() + '/';
-    all.HelpName = "QX";
     all.LanguageName = "English";
     const QString help = all.AppPath + "QX_English.chm";
     QFile file(help);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    const QString log = all.AppPath + "viewer.log";
 
-    THelpLauncher launcher;
-    launcher.SetViewerCommand(recordingViewer(log));
     launcher.Open(all);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !loggedLines(log).isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !loggedLines(Log()).isEmpty(); }, 5000));
     EXPECT_TRUE(launcher.ViewerRunning());
     launcher.Open(all);
     QTest::qWait(300);
-    EXPECT_EQ(loggedLines(log), QStringList{help});
+    EXPECT_EQ(loggedLines(Log()), QStringList{help});
 }
 
-TEST(HelpLauncher, AMissingHelpFileIsNotReported)
+TEST_F(HelpLauncherTest, AMissingHelpFileIsNotReported)
 {
-    QTemporaryDir folder;
-    TALL all;
-    all.AppPath = folder.path() + '/';
-    all.HelpName = "QX";
     all.LanguageName = "Chinese";
-    THelpLauncher launcher;
-    launcher.SetViewerCommand(recordingViewer(all.AppPath + "viewer.log"));
     launcher.Open(all);
     EXPECT_FALSE(launcher.ViewerRunning());
 }
