@@ -39,7 +39,6 @@ namespace {
 
 constexpr std::uint8_t WakeUpByte = 0x02;
 constexpr std::uint8_t IdentifyByte = 0x02;
-constexpr std::uint8_t AckByte = 0x06;
 constexpr int WakeUpPauseMs = 200;
 constexpr int ProgramBytePauseMs = 2;
 constexpr int IdentifyPauseMs = 5;

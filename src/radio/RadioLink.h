@@ -39,6 +39,8 @@ struct TLinkVariant {
 extern const TLinkVariant ReadLinkVariant;
 extern const TLinkVariant WriteLinkVariant;
 
+// The byte with which the radio accepts the program request and every acknowledge.
+constexpr std::uint8_t AckByte = 0x06;
 constexpr int RxBufferSize = 51;
 constexpr int TryTimeMs = 1000;
 constexpr int CloseTimeMs = 300;

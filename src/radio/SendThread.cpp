@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr std::uint8_t AckByte = 0x06;
 constexpr std::uint8_t ReadCommand = 0x52;
 constexpr std::uint8_t EndByte = 0x45;
 constexpr std::uint8_t HalfLength = 8;
