@@ -42,7 +42,9 @@ TShownTexts shownTexts(const QWidget& dialog)
     for (const QObject* component : dialog.findChildren<QObject*>()) {
         const QString name = component->objectName();
         const auto* list = qobject_cast<const QListWidget*>(component);
-        if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")))
+        // The ports present and the model's bands are the machine's and the model's, not words.
+        if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")) || name == QStringLiteral("cbCom")
+            || name == QStringLiteral("cbFreq"))
             continue;
         if (const auto* label = qobject_cast<const QLabel*>(component)) {
             add(name, label->text());
@@ -70,12 +72,12 @@ TShownTexts shownTexts(const QWidget& dialog)
 }
 
 // Texts that are words to translate, not values the program shows (the product's title, model,
-// band, ports, the widths and alignments of the channel columns).
+// band, the widths and alignments of the channel columns).
 bool isWording(const std::string& name, const std::string& text)
 {
     if (text == "K-640")
         return false;
-    static const std::string values[] = {"stModel", "stFreq", "cbCom.", "cbFreq."};
+    static const std::string values[] = {"stModel", "stFreq"};
     for (const std::string& value : values)
         if (name.rfind(value, 0) == 0)
             return false;
