@@ -263,7 +263,6 @@ void TfMainFrm::buildStatusBar()
     const int widths[5] = {50, 80, 120, 180, 200};
     for (int i = 0; i < 5; ++i) {
         MainBar[i] = new QLabel(bar);
-        MainBar[i]->setObjectName(QStringLiteral("MainBarPanel%1").arg(i));
         MainBar[i]->setFixedWidth(widths[i]);
         MainBar[i]->setFrameShape(QFrame::StyledPanel);
         MainBar[i]->setFrameShadow(QFrame::Sunken);
