@@ -473,10 +473,12 @@ void TfMainFrm::openCodeplug()
 
 void TfMainFrm::saveCodeplug()
 {
-    if (m_fileName.isEmpty())
+    const bool chosenNow = m_fileName.isEmpty();
+    if (chosenNow)
         m_fileName = ChooseSaveFile();
-    if (!m_fileName.isEmpty())
-        WriteCodeplugFile(m_fileName);
+    // The caption never names a file that was chosen but could not be written.
+    if (!m_fileName.isEmpty() && !WriteCodeplugFile(m_fileName).Ok() && chosenNow)
+        m_fileName.clear();
     RefreshStatus();
 }
 

@@ -167,6 +167,14 @@ TEST_F(MainWindowTest, SaveAsCancelledLeavesNoFileNameAndSaveAsksAgain)
     // With a file name, Save writes without asking.
     window->DoCommand(TagSave);
     EXPECT_EQ(saveDialogs, 3);
+
+    // A chosen file that cannot be written is reported and not taken as the codeplug's file.
+    nextSave = AppPath() + "no-such-folder/radio.dat";
+    window->DoCommand(TagSaveAs);
+    ASSERT_FALSE(messages.Texts().empty());
+    EXPECT_TRUE(messages.Texts().back().contains("no-such-folder"));
+    EXPECT_TRUE(window->FileName().isEmpty());
+    EXPECT_EQ(window->windowTitle(), "K-640");
 }
 
 TEST_F(MainWindowTest, OpenAsksToSaveFirstAndThenReplacesTheChannels)
