@@ -20,15 +20,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
-const char* const BuiltInTitles[ChannelColumnCount] = {
-    "Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec", "QT/DQT Enc",
-    "TX Power", "W/N", "Scan Add", "Beat Shift", "Busy Lockout",
-};
-
-} // namespace
-
 // Paints the title column in the button-face colour and edits frequencies with a field that takes
 // only digits and points, its whole text selected.
 class TGridDelegate final : public QStyledItemDelegate {
@@ -131,15 +122,14 @@ TfChInfo::TfChInfo(TChannelTable& table, QWidget* parent)
     BColText = new QListWidget(this);
     BColText->setObjectName(QStringLiteral("BColText"));
     BColText->hide();
-    for (const char* title : BuiltInTitles)
-        BColText->addItem(QString::fromLatin1(title));
+    const TChannelTexts builtIn = TChannelTexts::BuiltIn();
+    BColText->addItems(builtIn.Titles);
     for (int width : ChannelColumnWidths)
         BColText->addItem(QString::number(width));
     for (int align : ChannelColumnAlignCodes)
         BColText->addItem(QString::number(align));
 
     QWidget* viewport = gvData->viewport();
-    const TChannelTexts builtIn = TChannelTexts::BuiltIn();
     cbQT = makeList(viewport, "cbQT", ToneList(), true);
     cbDQT = makeList(viewport, "cbDQT", ToneList(), true);
     cbQT->setProperty(TagProperty, TagFirstItemOnly);
