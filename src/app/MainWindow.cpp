@@ -318,8 +318,6 @@ void TfMainFrm::FormShow()
 
 void TfMainFrm::applyLayoutBySingleModel()
 {
-    for (QWidget* w : {static_cast<QWidget*>(lMode)})
-        w->setVisible(!m_singleModel);
     for (const char* name : {"N4", "N9"})
         if (auto* action = findChild<QAction*>(QString::fromLatin1(name)))
             action->setVisible(!m_singleModel);
