@@ -66,20 +66,17 @@ std::optional<double> DecodeFrequency(const TRow& row, int at)
     return digits.toLongLong() / 100000.0;
 }
 
-bool IsOctalDigit(QChar c)
+bool AllDecimal(const QString& digits)
 {
-    return c >= '0' && c <= '7';
+    return std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= '0' && c <= '9'; });
 }
 
-bool AllOctal(const QString& digits)
-{
-    return std::all_of(digits.begin(), digits.end(), IsOctalDigit);
-}
-
-// "D" + three octal digits + "N" or "I", in upper case.
+// "D" + three code digits + "N" or "I", in upper case. The code digits are those of the tone
+// word, so any decimal digit is kept: a radio's word with an 8 or 9 in it must survive a round
+// trip, although no standard code has one.
 bool IsDcsText(const QString& upper)
 {
-    return upper.size() == 5 && upper[0] == 'D' && AllOctal(upper.mid(1, 3))
+    return upper.size() == 5 && upper[0] == 'D' && AllDecimal(upper.mid(1, 3))
         && (upper[4] == 'N' || upper[4] == 'I');
 }
 
@@ -134,7 +131,7 @@ QString DecodeTone(const TRow& row, int at)
     const QString word = TBWriteRead::ByteHex(high) + TBWriteRead::ByteHex(low);
     const QString code = word.mid(1);
     if (word[0] == '8' || word[0] == 'C') {
-        if (!AllOctal(code))
+        if (!AllDecimal(code))
             return {};
         return 'D' + code + (word[0] == '8' ? 'N' : 'I');
     }

@@ -145,9 +145,9 @@ TEST(RowCodec, UnreadableTransmitFrequencyAndToneWordsDecodeAsAbsent)
         {"00500046 FFFFFFFF 12AB 7006 00 FF..", -1.0, "", "67.0"},
         {"00500046 FFFFFFFF FF00 00FF 00 FF..", -1.0, "", ""},
         {"00500046 FFFFFFFF 2380 23C0 00 FF..", -1.0, "D023N", "D023I"},
-        // A digital code word whose code digits are not octal is no code.
-        {"00500046 FFFFFFFF 8980 BC8A 00 FF..", -1.0, "", ""},
-        {"00500046 FFFFFFFF 23C8 2390 00 FF..", -1.0, "", "902.3"},
+        // A digital code word keeps any decimal code digits; hex letters make it no code.
+        {"00500046 FFFFFFFF 8980 BC8A 00 FF..", -1.0, "D089N", ""},
+        {"00500046 FFFFFFFF 23C8 2390 00 FF..", -1.0, "D823I", "902.3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Bytes);
@@ -182,7 +182,7 @@ TEST(RowCodec, ValuesThatCannotBeStoredTravelAsAbsent)
         {Channel(460.0, -1.0, "899.9", "999.95"), "00000046 FFFFFFFF FFFF FFFF 00 FF.."},
         {Channel(460.0, -1.0, "-67.0", "abc"), "00000046 FFFFFFFF FFFF FFFF 00 FF.."},
         {Channel(460.0, -1.0, "1.2.3", "None"), "00000046 FFFFFFFF FFFF FFFF 00 FF.."},
-        {Channel(460.0, -1.0, "D028N", "D23N"), "00000046 FFFFFFFF FFFF FFFF 00 FF.."},
+        {Channel(460.0, -1.0, "D02AN", "D23N"), "00000046 FFFFFFFF FFFF FFFF 00 FF.."},
         {Channel(460.0, -1.0, "D023X", "D0234N"), "00000046 FFFFFFFF FFFF FFFF 00 FF.."},
         {Channel(460.0, -1.0, "DABCN", "D"), "00000046 FFFFFFFF FFFF FFFF 00 FF.."},
     };
@@ -218,6 +218,31 @@ TEST(RowCodec, ToneTextsAreStoredInTheirOneForm)
         TChannel decoded;
         ASSERT_TRUE(TBWriteRead::DecodeChannel(row, decoded));
         EXPECT_EQ(decoded.Decode, c.ReadsBack);
+    }
+}
+
+TEST(RowCodec, EveryDigitalCodeWordSurvivesARoundTrip)
+{
+    // Words with the digits 8 and 9 (0x8099, 0xC999) are no standard code, but a radio or file
+    // may hold them; Open then Save, or Read then Write, must not erase them.
+    for (const std::uint8_t polarity : {0x80, 0xC0}) {
+        for (int code = 0; code <= 999; ++code) {
+            const QString digits = QStringLiteral("%1").arg(code, 3, 10, QChar('0'));
+            const auto high = static_cast<std::uint8_t>(polarity | digits.left(1).toInt());
+            const auto low = static_cast<std::uint8_t>(digits.mid(1).toInt(nullptr, 16));
+            TRow row;
+            TBWriteRead::BlankRow(row);
+            row[0] = 0x00; row[1] = 0x50; row[2] = 0x00; row[3] = 0x46;
+            row[10] = low;
+            row[11] = high;
+            TChannel channel;
+            ASSERT_TRUE(TBWriteRead::DecodeChannel(row, channel));
+            ASSERT_EQ(channel.Encode, 'D' + digits + (polarity == 0x80 ? 'N' : 'I'));
+            TRow again;
+            TBWriteRead::EncodeChannel(again, channel);
+            ASSERT_EQ(again[10], low) << qPrintable(channel.Encode);
+            ASSERT_EQ(again[11], high) << qPrintable(channel.Encode);
+        }
     }
 }
 
