@@ -39,8 +39,12 @@ double SnapFrequency(double mhz)
 
 QString FrequencyText(double mhz)
 {
-    // QString::number always writes "." and never groups digits, whatever the locale.
-    return QString::number(mhz, 'f', 5);
+    // Formatted from the rounded count of 10 Hz units, as the raster rule counts them: a value a
+    // hair below a half (400.014995, which the rule takes as 400.01500) would otherwise be
+    // formatted from its binary double, off the raster. QString::number always writes "." and
+    // never groups digits, whatever the locale.
+    const double units = RoundScaledDecimal(mhz * UnitsPerMHz);
+    return QString::number(std::isfinite(units) ? units / UnitsPerMHz : mhz, 'f', 5);
 }
 
 std::optional<double> ReadFrequency(const QString& text)

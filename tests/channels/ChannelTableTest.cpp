@@ -1,4 +1,5 @@
 #include "channels/ChannelTable.h"
+#include "cli/ChannelCsv.h"
 #include "codeplug/CodeplugState.h"
 #include "codeplug/GlobalState.h"
 #include "support/FreshState.h"
@@ -124,6 +125,39 @@ TEST_F(ChannelTableTest, TypedFrequenciesAreCheckedAndSnapped)
         const std::vector<QString> expected =
             c.message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.message};
         EXPECT_EQ(messages.Texts(), expected) << c.typed.toStdString();
+    }
+}
+
+TEST_F(ChannelTableTest, FrequenciesAHairBelowAHalfAreStoredOnTheRaster)
+{
+    // A sixth decimal of 5 rounds up to the raster; the text must not fall back below it.
+    struct Case { const char* model; const char* band; QString typed; QString stored; };
+    const Case cases[] = {
+        {"K-640(UHF)", "400 - 470MHz", "400.014995", "400.01500"},
+        {"K-640(VHF)", "136 - 174MHz", "146.518745", "146.51875"},
+        {"K-640(UHF)", "400 - 470MHz", "462.562495", "462.56250"},
+        {"K-640(VHF)", "136 - 174MHz", "140.000005", "140.00000"},
+    };
+    const QString header = QStringLiteral("Channel No.,RX Frequency,TX Frequency,QT/DQT Dec,QT/DQT Enc,"
+                                          "TX Power,W/N,Scan Add,Beat Shift,Busy Lockout\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        SetCurrentModel(theAll(), *theMacList().FindByName(c.model));
+        ASSERT_TRUE(SetBand(theAll(), c.band));
+        table().ResetChannelRows();
+
+        EXPECT_TRUE(table().SetForeText(1, ColRx, c.typed));
+        EXPECT_EQ(Fore(1, ColRx), c.stored);
+        EXPECT_EQ(Fore(1, ColTx), c.stored);
+
+        const TChannelImport import = ReadChannelCsv(
+            header + "2," + c.typed + "," + c.typed + ",None,None,High,Wide,No,No,No\n", theAll(),
+            TChannelTexts::BuiltIn());
+        ASSERT_TRUE(import.Errors.empty());
+        ASSERT_TRUE(import.Channels.at(1).has_value());
+        table().StoreChannel(2, *import.Channels[1]);
+        EXPECT_EQ(Fore(2, ColRx), c.stored);
+        EXPECT_EQ(Fore(2, ColTx), c.stored);
     }
 }
 
