@@ -37,7 +37,7 @@ int resultOf(QMessageBox::StandardButton button)
 int showBox(const QString& caption, const QString& text, int kind)
 {
     QWidget* owner = QApplication::activeWindow();
-    // Escape and the close button of an OK box give OK, of a Retry/Cancel box Cancel: the
+    // Escape and the close button of an OK box give OK, of a box with Cancel Cancel: the
     // buttons QMessageBox itself picks for them.
     std::unique_ptr<QMessageBox> box = kind == MsgYesNo ? std::make_unique<TAnswerRequiredBox>(owner)
                                                         : std::make_unique<QMessageBox>(owner);
@@ -47,6 +47,11 @@ int showBox(const QString& caption, const QString& text, int kind)
     case MsgYesNo:
         box->setIcon(QMessageBox::Question);
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        break;
+    case MsgYesNoCancel:
+        box->setIcon(QMessageBox::Question);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Yes);
         break;
     case MsgRetryCancel:

@@ -11,11 +11,7 @@ public:
     int Present(const QString& caption, const QString& text, int kind) override
     {
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(text));
-        switch (kind) {
-        case MsgYesNo: return MsgResultNo;
-        case MsgRetryCancel: return MsgResultCancel;
-        default: return MsgResultOk;
-        }
+        return UnattendedAnswer(kind);
     }
 };
 
@@ -24,9 +20,19 @@ TMsgPresenter* currentPresenter = &stderrPresenter;
 
 } // namespace
 
+int UnattendedAnswer(int kind)
+{
+    switch (kind) {
+    case MsgYesNo: return MsgResultNo;
+    case MsgYesNoCancel:
+    case MsgRetryCancel: return MsgResultCancel;
+    default: return MsgResultOk;
+    }
+}
+
 int MsgBox(const QString& caption, const QString& text, int kind)
 {
-    if (kind != MsgInformation && kind != MsgYesNo && kind != MsgRetryCancel)
+    if (kind != MsgInformation && kind != MsgYesNo && kind != MsgYesNoCancel && kind != MsgRetryCancel)
         return MsgResultOk;
     return currentPresenter->Present(caption, text, kind);
 }

@@ -72,6 +72,10 @@ TEST_F(MessageBoxPresenterTest, EachKindShowsItsIconAndButtonsAndGivesTheClicked
         {MsgInformation, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, MsgResultOk},
         {MsgYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MsgResultYes},
         {MsgYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, MsgResultNo},
+        {MsgYesNoCancel, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+         QMessageBox::No, MsgResultNo},
+        {MsgYesNoCancel, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+         QMessageBox::Cancel, MsgResultCancel},
         {MsgRetryCancel, QMessageBox::Question, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry,
          MsgResultRetry},
         {MsgRetryCancel, QMessageBox::Question, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Cancel,
@@ -118,6 +122,8 @@ TEST_F(MessageBoxPresenterTest, EscapeOrCloseAnswersCancelOrOk)
     };
     const TCase cases[] = {
         {"Escape on Retry/Cancel", MsgRetryCancel, &PressEscape, MsgResultCancel},
+        {"Escape on Yes/No/Cancel", MsgYesNoCancel, &PressEscape, MsgResultCancel},
+        {"close Yes/No/Cancel", MsgYesNoCancel, [](QMessageBox* box) { box->close(); }, MsgResultCancel},
         {"close Retry/Cancel", MsgRetryCancel, [](QMessageBox* box) { box->close(); }, MsgResultCancel},
         {"Escape on OK", MsgInformation, &PressEscape, MsgResultOk},
     };

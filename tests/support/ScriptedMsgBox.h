@@ -1,6 +1,6 @@
 #pragma once
 // Answers message boxes by script and records what was shown, for tests. Installed for the life
-// of the object; a message that finds no scripted answer gets OK, No or Cancel.
+// of the object; a message that finds no scripted answer gets the answer that changes nothing.
 
 #include "locale/MsgBox.h"
 
@@ -58,11 +58,7 @@ public:
             m_answers.pop_front();
             return answer;
         }
-        switch (kind) {
-        case MsgYesNo: return MsgResultNo;
-        case MsgRetryCancel: return MsgResultCancel;
-        default: return MsgResultOk;
-        }
+        return UnattendedAnswer(kind);
     }
 
 private:
