@@ -14,11 +14,7 @@ public:
     int Present(const QString&, const QString& text, int kind) override
     {
         ReportError(text);
-        switch (kind) {
-        case MsgYesNo: return MsgResultNo;
-        case MsgRetryCancel: return MsgResultCancel;
-        default: return MsgResultOk;
-        }
+        return UnattendedAnswer(kind);
     }
 };
 
@@ -51,6 +47,11 @@ void SetEnglishMessages(TLanguage& language)
     language.FileOpenError = QStringLiteral("Cannot open the file %1: %2");
     language.FileSaveError = QStringLiteral("Cannot save the file %1: %2. The previous file is unchanged.");
     language.SettingsSaveError = QStringLiteral("Cannot save the settings: %1");
+    language.FileCreateError = QStringLiteral("Cannot create the file %1: %2");
+    language.IniTooLarge = QStringLiteral("The file %1 is larger than 1 MiB and was not read.");
+    language.PartlyWritten = QStringLiteral("The write stopped part-way: the radio now holds a "
+                                            "partly written codeplug. Check the connection and "
+                                            "write it again.");
 }
 
 } // namespace

@@ -16,6 +16,8 @@
 namespace {
 
 constexpr qsizetype MaxValueBytes = 2047;
+// Language and settings files are a few kilobytes; a larger file is no such file.
+constexpr qint64 MaxFileBytes = 1 << 20;
 const QByteArray Utf8Bom("\xEF\xBB\xBF");
 
 bool isBlank(char c)
@@ -38,13 +40,6 @@ QString decode(QByteArrayView bytes, bool gbk)
 {
     QStringDecoder decoder = gbk ? QStringDecoder("GBK") : QStringDecoder(QStringDecoder::Utf8);
     return decoder.decode(bytes);
-}
-
-bool isValidUtf8(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString decoded = decoder.decode(bytes); // the decoder checks only while converting
-    return !decoder.hasError();
 }
 
 bool sameName(const QString& a, const QString& b)
@@ -95,10 +90,11 @@ QByteArrayView unquote(QByteArrayView value)
 }
 
 // Reads the whole file; a missing file gives no bytes. False only when the file exists but
-// cannot be read.
-bool readFile(const QString& path, QByteArray& bytes, QString* reason)
+// cannot be read or is too large.
+bool readFile(const QString& path, QByteArray& bytes, QString* reason, bool* tooLarge)
 {
     bytes.clear();
+    *tooLarge = false;
     QFile file(path);
     if (!file.exists())
         return true;
@@ -106,9 +102,16 @@ bool readFile(const QString& path, QByteArray& bytes, QString* reason)
         *reason = file.errorString();
         return false;
     }
-    bytes = file.readAll();
+    // One byte more than allowed tells a file that is too large, even one that grows meanwhile.
+    bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         *reason = file.errorString();
+        return false;
+    }
+    if (bytes.size() > MaxFileBytes) {
+        bytes.clear();
+        *tooLarge = true;
+        *reason = QStringLiteral("the file is larger than 1 MiB");
         return false;
     }
     return true;
@@ -200,7 +203,8 @@ TIniFile::TKeyPlace TIniFile::FindKey(const std::vector<TLine>& lines, const QSt
 void TIniFile::Take(QByteArray bytes)
 {
     m_bytes = std::move(bytes);
-    m_gbk = !isValidUtf8(m_bytes);
+    // Judged on the whole text: a UTF-8 file cut inside a character is no valid UTF-8.
+    m_gbk = !QByteArrayView(m_bytes).isValidUtf8();
     m_lines = ParseLines(m_bytes, m_gbk);
 }
 
@@ -208,8 +212,7 @@ TIniFile::TIniFile(QString path) : m_path(std::move(path))
 {
     QByteArray bytes;
     QString ignored;
-    if (!readFile(m_path, bytes, &ignored))
-        bytes.clear();
+    readFile(m_path, bytes, &ignored, &m_tooLarge);
     Take(std::move(bytes));
 }
 
@@ -237,7 +240,7 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
     // but cannot be read must not be replaced.
     QByteArray bytes;
     QString reason;
-    if (!readFile(m_path, bytes, &reason))
+    if (!readFile(m_path, bytes, &reason, &m_tooLarge))
         return fail(reason);
     Take(bytes);
 

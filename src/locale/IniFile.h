@@ -11,10 +11,13 @@
 
 class TIniFile {
 public:
-    // Reads the file once; a missing or unreadable file reads as empty.
+    // Reads the file once; a missing or unreadable file, and one larger than 1 MiB, reads as
+    // empty.
     explicit TIniFile(QString path);
 
     const QString& Path() const { return m_path; }
+    // The file was refused for its size when last read; it is never written then either.
+    bool TooLarge() const { return m_tooLarge; }
 
     // The value of the first matching key in the first matching section, blanks around it
     // removed; the default when the file, section or key is missing.
@@ -50,5 +53,6 @@ private:
     QString m_path;
     QByteArray m_bytes;         // the file as it is on disk
     bool m_gbk = false;         // the file is not valid UTF-8
+    bool m_tooLarge = false;
     std::vector<TLine> m_lines; // parsed once, looked up many times by the form translation
 };

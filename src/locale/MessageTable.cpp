@@ -1,8 +1,11 @@
 #include "locale/MessageTable.h"
 
 #include "locale/IniFile.h"
+#include "locale/MsgBox.h"
 
-const std::array<TMessageKey, 25> MessageKeys{{
+#include <QDir>
+
+const std::array<TMessageKey, 28> MessageKeys{{
     {"Confirmation", &TLanguage::Confirmation, "提示"},
     {"ExitProgram", &TLanguage::ExitProgram, "确定要退出系统？"},
     {"SaveProgram", &TLanguage::SaveProgram, "是否保存数据？"},
@@ -28,7 +31,18 @@ const std::array<TMessageKey, 25> MessageKeys{{
     {"FileOpenError", &TLanguage::FileOpenError, "无法打开文件 %1：%2"},
     {"FileSaveError", &TLanguage::FileSaveError, "无法保存文件 %1：%2。原有文件保持不变。"},
     {"SettingsSaveError", &TLanguage::SettingsSaveError, "无法保存设置：%1"},
+    {"FileCreateError", &TLanguage::FileCreateError, "无法创建文件 %1：%2"},
+    {"IniTooLarge", &TLanguage::IniTooLarge, "文件 %1 超过 1 MiB，未被读取，将使用内置设置。"},
+    {"PartlyWritten", &TLanguage::PartlyWritten,
+     "写入中途停止：对讲机中的数据只写入了一部分。请检查连接后重新写入。"},
 }};
+
+void ReportTooLargeFile(const TIniFile& file, const TLanguage& language)
+{
+    if (file.TooLarge())
+        MsgBox(language.Caution, language.IniTooLarge.arg(QDir::toNativeSeparators(file.Path())),
+               MsgInformation);
+}
 
 void SetBuiltInMessages(TLanguage& language)
 {
@@ -42,4 +56,5 @@ void LoadLanguage(TLanguage& language, const QString& appPath, const QString& la
     for (const TMessageKey& key : MessageKeys)
         language.*key.Member = file.ReadString(QStringLiteral("Language"), QString::fromLatin1(key.Key),
                                                QString::fromUtf8(key.Default));
+    ReportTooLargeFile(file, language);
 }

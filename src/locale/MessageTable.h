@@ -33,6 +33,9 @@ struct TLanguage {
     QString FileOpenError;
     QString FileSaveError;
     QString SettingsSaveError;
+    QString FileCreateError;    // no file was there, so none was kept
+    QString IniTooLarge;        // "%1" is the path
+    QString PartlyWritten;
 };
 
 struct TMessageKey {
@@ -41,7 +44,12 @@ struct TMessageKey {
     const char* Default;  // UTF-8
 };
 // The keys of section "Language", in file order.
-extern const std::array<TMessageKey, 25> MessageKeys;
+extern const std::array<TMessageKey, 28> MessageKeys;
+
+class TIniFile;
+
+// Tells the user, with the texts of language, when the file was refused for its size.
+void ReportTooLargeFile(const TIniFile& file, const TLanguage& language);
 
 // Every member at its built-in default.
 void SetBuiltInMessages(TLanguage& language);

@@ -1,8 +1,10 @@
 #include "locale/SysInfo.h"
 
 #include "codeplug/CodeplugState.h"
+#include "codeplug/GlobalState.h"
 #include "codeplug/TextNumbers.h"
 #include "locale/IniFile.h"
+#include "locale/MessageTable.h"
 
 #include <limits>
 
@@ -39,6 +41,7 @@ QStringList SplitBars(const QString& value)
 void LoadSysInfo(TALL& all)
 {
     const TIniFile file(sysInfoPath(all));
+    ReportTooLargeFile(file, theLanguage());
     all.ComPort = file.ReadString(Section, QStringLiteral("Com"), QStringLiteral("Com1"));
     const QString defaultLanguage = file.ReadString(Section, QStringLiteral("DefaultLanguage"), QStringLiteral("0"));
     all.HelpName = file.ReadString(Section, QStringLiteral("Help"), QStringLiteral("QX"));

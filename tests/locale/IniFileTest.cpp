@@ -172,6 +172,46 @@ TEST_F(IniFileTest, GbkFileStaysGbk)
     EXPECT_EQ(ReadTestFile(path), Gbk(QStringLiteral("[语言]\r\n名称=中文\r\n说明=新的\r\n备注=加\r\n")));
 }
 
+TEST_F(IniFileTest, Utf8FileCutInsideACharacterKeepsItsReadingAfterAWrite)
+{
+    // The last character lost its final byte: the file is not valid UTF-8 as a whole, and must
+    // be judged so from the start, or the write that follows turns the reading of every text.
+    const QString path = PathOf(QStringLiteral("cut.ini"));
+    WriteTestFile(path, QStringLiteral("[Language]\n名称=中文\n[SysInfo]\nNote=文").toUtf8().chopped(1));
+    const QString before = TIniFile(path).ReadString(QStringLiteral("Language"), QStringLiteral("名称"), {});
+
+    ASSERT_TRUE(TIniFile(path).WriteString(QStringLiteral("SysInfo"), QStringLiteral("Com"), QStringLiteral("COM3")));
+
+    const TIniFile after(path);
+    EXPECT_EQ(after.ReadString(QStringLiteral("Language"), QStringLiteral("名称"), {}), before);
+    EXPECT_EQ(after.ReadString(QStringLiteral("SysInfo"), QStringLiteral("Com"), {}), QStringLiteral("COM3"));
+}
+
+TEST_F(IniFileTest, FilesLargerThanOneMebibyteAreNeitherReadNorWritten)
+{
+    struct Case { const char* name; qsizetype padding; bool refused; };
+    const QByteArray head = "[A]\nk=1\n";
+    const Case cases[] = {
+        {"exactly 1 MiB", (1 << 20) - head.size(), false},
+        {"one byte more", (1 << 20) - head.size() + 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = PathOf(QStringLiteral("big.ini"));
+        const QByteArray bytes = head + QByteArray(c.padding, ';');
+        WriteTestFile(path, bytes);
+        TIniFile file(path);
+        EXPECT_EQ(file.TooLarge(), c.refused);
+        EXPECT_EQ(file.ReadString("A", "k", "<default>"), c.refused ? "<default>" : "1");
+        QString error;
+        EXPECT_EQ(file.WriteString("A", "k", "2", &error), !c.refused);
+        if (c.refused) {
+            EXPECT_TRUE(error.contains("larger than 1 MiB")) << error.toStdString();
+            EXPECT_EQ(ReadTestFile(path), bytes);
+        }
+    }
+}
+
 TEST_F(IniFileTest, WriteKeepsWhatOthersChangedSinceReading)
 {
     const QString path = PathOf(QStringLiteral("w.ini"));

@@ -1,6 +1,12 @@
 #include "locale/MessageTable.h"
 
+#include "codeplug/CodeplugState.h"
+#include "codeplug/GlobalState.h"
 #include "locale/IniTestFiles.h"
+#include "locale/SysInfo.h"
+#include "support/ScriptedMsgBox.h"
+
+#include <QDir>
 
 #include <QTemporaryDir>
 #include <algorithm>
@@ -77,6 +83,35 @@ TEST_F(MessageTableTest, SwitchToLanguageWithoutFileBringsBackTheBuiltInTexts)
     LoadLanguage(language, AppPath(), QString()); // index outside the list: file ".Ini"
 
     ExpectBuiltInExcept(language, {});
+}
+
+TEST_F(MessageTableTest, OversizedLanguageAndSettingsFilesAreRefusedWithAMessage)
+{
+    // A 32 MB language file once took 370 MB of memory; anything above 1 MiB is no such file.
+    const QByteArray oversized = "[Language]\nCaution=Careful\n[SysInfo]\nCom=COM7\n"
+                                 + QByteArray(1 << 20, ';');
+    WriteTestFile(AppPath() + "English.Ini", oversized);
+    WriteTestFile(AppPath() + "SysInfo.Ini", oversized);
+    ScriptedMsgBox messages;
+
+    TLanguage language;
+    LoadLanguage(language, AppPath(), QStringLiteral("English"));
+    ExpectBuiltInExcept(language, {});
+
+    SetBuiltInMessages(theLanguage());
+    TALL all;
+    all.AppPath = AppPath();
+    LoadSysInfo(all);
+    EXPECT_EQ(all.ComPort, QStringLiteral("Com1"));
+    QString error;
+    EXPECT_FALSE(SaveSysInfo(all, &error));
+    EXPECT_EQ(ReadTestFile(AppPath() + "SysInfo.Ini"), oversized);
+
+    const std::vector<QString> expected{
+        builtIn.IniTooLarge.arg(QDir::toNativeSeparators(AppPath() + "English.Ini")),
+        builtIn.IniTooLarge.arg(QDir::toNativeSeparators(AppPath() + "SysInfo.Ini")),
+    };
+    EXPECT_EQ(messages.Texts(), expected);
 }
 
 } // namespace
