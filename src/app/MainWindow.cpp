@@ -44,7 +44,8 @@ protected:
     }
 };
 
-const QString FileFilter = QStringLiteral("Data File(*.dat) (*.dat)");
+// The file dialog shows the text as it stands and takes the pattern from its parentheses.
+const QString FileFilter = QStringLiteral("Data File(*.dat)");
 
 } // namespace
 
@@ -73,7 +74,6 @@ TfMainFrm::TfMainFrm(QWidget* parent)
         QFileDialog dialog(this, QString(), QString(), FileFilter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("dat"));
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
 
@@ -439,17 +439,26 @@ void TfMainFrm::tileChildWindows(Qt::Orientation stacking)
     }
 }
 
-void TfMainFrm::askToSave()
+bool TfMainFrm::askToSave()
 {
+    if (!theAll().Modified)
+        return true;
     const TLanguage& language = theLanguage();
-    if (theAll().Modified
-        && MsgBox(language.Confirmation, language.SaveProgram, MsgYesNo) == MsgResultYes)
-        saveCodeplug();
+    switch (MsgBox(language.Confirmation, language.SaveProgram, MsgYesNoCancel)) {
+    case MsgResultYes: return saveCodeplug();
+    case MsgResultNo: return true;
+    default: return false;
+    }
 }
 
 void TfMainFrm::NewCodeplug()
 {
-    askToSave();
+    if (askToSave())
+        clearCodeplug();
+}
+
+void TfMainFrm::clearCodeplug()
+{
     ResetSettings(theFun(), theEnMsg());
     theChannels().ResetChannelRows();
     m_fileName.clear();
@@ -459,7 +468,8 @@ void TfMainFrm::NewCodeplug()
 
 void TfMainFrm::openCodeplug()
 {
-    askToSave();
+    if (!askToSave())
+        return;
     const QString path = ChooseOpenFile();
     if (path.isEmpty())
         return;
@@ -469,15 +479,17 @@ void TfMainFrm::openCodeplug()
     RefreshStatus();
 }
 
-void TfMainFrm::saveCodeplug()
+bool TfMainFrm::saveCodeplug()
 {
     const bool chosenNow = m_fileName.isEmpty();
     if (chosenNow)
         m_fileName = ChooseSaveFile();
+    const bool saved = !m_fileName.isEmpty() && WriteCodeplugFile(m_fileName).Ok();
     // The caption never names a file that was chosen but could not be written.
-    if (!m_fileName.isEmpty() && !WriteCodeplugFile(m_fileName).Ok() && chosenNow)
+    if (!saved && chosenNow)
         m_fileName.clear();
     RefreshStatus();
+    return saved;
 }
 
 void TfMainFrm::saveCodeplugAs()
@@ -493,18 +505,27 @@ void TfMainFrm::modelInformation()
     if (!dialog.Confirmed)
         return;
     TALL& all = theAll();
+    const TMacType* model = theMacList().FindByName(dialog.cbCopmut->currentText());
+    const QString band = dialog.cbPd->currentText();
+    if ((!model || model == all.CurModel) && band == all.BandText)
+        return;  // nothing to switch, so nothing to clear
     const TLanguage& language = theLanguage();
     if (all.Modified && MsgBox(language.Confirmation, language.ClearData, MsgYesNo) != MsgResultYes)
         return;
-    if (const TMacType* model = theMacList().FindByName(dialog.cbCopmut->currentText()))
+    // The save, when wanted, still writes the codeplug as it is, under its own model and band.
+    if (!askToSave())
+        return;
+    if (model)
         SetCurrentModel(all, *model);
-    SetBand(all, dialog.cbPd->currentText());
-    ResetSettings(theFun(), theEnMsg());
-    NewCodeplug();
+    SetBand(all, band);
+    clearCodeplug();
 }
 
 void TfMainFrm::readFromRadio()
 {
+    // A completed read replaces the channels, so unsaved ones are offered for saving first.
+    if (!askToSave())
+        return;
     TfReadRadio dialog(this);
     dialog.exec();
     if (dialog.ReadSucceeded())
@@ -554,8 +575,12 @@ void TfMainFrm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    askToSave();
-    // The window closes all the same: the settings are not worth keeping the program open for.
+    if (!askToSave()) {
+        event->ignore();
+        return;
+    }
+    // The window closes even when the settings cannot be saved: they are not worth keeping the
+    // program open for.
     QString error;
     if (!SaveSettingsAtShutdown(&error))
         MsgBox(language.Confirmation, language.SettingsSaveError.arg(error), MsgInformation);

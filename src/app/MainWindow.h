@@ -100,14 +100,20 @@ private:
     void FormShow();
     void applyLayoutBySingleModel();
     void openCodeplug();
-    void saveCodeplug();
+    // True when the codeplug was written.
+    bool saveCodeplug();
     void saveCodeplugAs();
     void modelInformation();
     void readFromRadio();
     void writeToRadio();
     void communicationPort();
     void languageFileSetup();
-    void askToSave();
+    // Asks "SaveProgram" when the codeplug is modified. True when the command may go on: nothing
+    // to save, No, or Yes and the save went through; Cancel, a cancelled save dialog or a failed
+    // save keep everything as it was.
+    bool askToSave();
+    // Empties the channels and resets the settings, without asking.
+    void clearCodeplug();
     void tileChildWindows(Qt::Orientation stacking);
     void TimerTimer();
 

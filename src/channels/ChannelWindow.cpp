@@ -76,6 +76,9 @@ QComboBox* makeList(QWidget* parent, const char* name, const QStringList& items,
     list->setObjectName(QString::fromLatin1(name));
     list->addItems(items);
     list->setEditable(editable);
+    // The tone rule must see exactly what was typed: a completer would turn "88" into "88.5".
+    if (editable)
+        list->setCompleter(nullptr);
     list->setMaxVisibleItems(editable ? 16 : items.size());
     list->hide();
     return list;
@@ -85,6 +88,30 @@ bool isToneKey(const QString& text)
 {
     static const QString allowed = QStringLiteral("0123456789.DINdin");
     return text.size() == 1 && allowed.contains(text[0]);
+}
+
+// Keys that move through the grid. Over a closed list they move on, never through the list's
+// items; in a tone cell being typed into, left, right, Home and End move the text cursor.
+bool isGridMove(const QKeyEvent& key, bool typing)
+{
+    if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return !typing;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -349,6 +376,7 @@ bool TfChInfo::eventFilter(QObject* watched, QEvent* event)
 
     switch (event->type()) {
     case QEvent::KeyPress: {
+        // An open list handles its keys in its own popup; these are the keys of a closed one.
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             if (list->isEditable())
@@ -356,10 +384,31 @@ bool TfChInfo::eventFilter(QObject* watched, QEvent* event)
             hideLists();
             return true;
         }
-        if (list->isEditable() && !key->text().isEmpty() && key->text()[0].isPrint() && !isToneKey(key->text()))
+        if (key->key() == Qt::Key_Escape) {
+            if (list->isEditable())
+                list->setEditText(m_table.Cell(CurRow, CurCol).Fore);
+            hideLists();
+            return true;
+        }
+        const bool typing = list->isEditable() && list->lineEdit()->isModified();
+        if (isGridMove(*key, typing)) {
+            hideLists();  // commits what was typed, as leaving the cell does
+            QKeyEvent move(QEvent::KeyPress, key->key(), key->modifiers());
+            QCoreApplication::sendEvent(gvData, &move);
+            return true;
+        }
+        // Only an open list chooses: typing over a closed fixed list would pick by first letter.
+        // Space opens a fixed list; a tone cell takes only the characters of a tone.
+        const bool printable = !key->text().isEmpty() && key->text()[0].isPrint();
+        const bool refused = list->isEditable() ? !isToneKey(key->text()) : key->key() != Qt::Key_Space;
+        if (printable && refused)
             return true;
         break;
     }
+    case QEvent::Wheel:
+        if (!list->view()->isVisible())
+            return true;  // the wheel scrolls; it never changes a closed list's value
+        break;
     case QEvent::FocusOut:
         if (list->isVisible() && !list->view()->isVisible()) {
             commitToneText(list);

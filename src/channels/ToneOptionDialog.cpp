@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -68,6 +69,7 @@ TfToneOption::TfToneOption(QWidget* parent)
     auto* tables = new QGridLayout(gbList);
     for (QTableWidget* grid : {gvCtcss, gvDcsN, gvDcsI}) {
         tables->addWidget(grid, 0, 0);
+        grid->installEventFilter(this);
         connect(grid, &QTableWidget::cellDoubleClicked, this,
                 [this, grid](int row, int column) { PickTone(grid, row, column); });
     }
@@ -177,4 +179,18 @@ void TfToneOption::PickTone(QTableWidget* grid, int row, int column)
         return;
     SelectedTone = cell->text();
     accept();
+}
+
+bool TfToneOption::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* grid = qobject_cast<QTableWidget*>(watched);
+    if (grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            if (grid->currentItem())
+                PickTone(grid, grid->currentRow(), grid->currentColumn());
+            return true;
+        }
+    }
+    return TFormDialog::eventFilter(watched, event);
 }

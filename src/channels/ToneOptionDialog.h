@@ -1,7 +1,7 @@
 #pragma once
 // "Channel Tone Option": every CTCSS tone and DCS code in three tables, one shown at a time. A
-// double-click on a tone closes the dialog with that tone in SelectedTone; index and code
-// columns ignore double-clicks.
+// double-click on a tone, or Enter or Space on the selected one, closes the dialog with that tone
+// in SelectedTone; index and code columns ignore them. Escape closes it with none.
 
 #include "channels/ToneGrids.h"
 #include "locale/FormDialog.h"
@@ -38,6 +38,7 @@ public:
 
 protected:
     void FormShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTableWidget* makeGrid(const char* name);

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <optional>
@@ -206,13 +207,16 @@ TFileResult WriteCodeplugFile(const QString& path)
     QByteArray image;
     TChannelRows channels;
     QString reason;
+    // Only a file that was there can be said to be left unchanged.
+    const QString& failure = QFileInfo::exists(path) ? theLanguage().FileSaveError
+                                                     : theLanguage().FileCreateError;
     if (!BuildCodeplugFileImage(QDateTime::currentDateTime(), image, channels, reason))
-        return Fail(TFileStatus::InvalidChannel, theLanguage().FileSaveError.arg(path, reason));
+        return Fail(TFileStatus::InvalidChannel, failure.arg(path, reason));
 
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) && file.write(image) == image.size() && file.commit();
     if (!saved)
-        return Fail(TFileStatus::CannotSave, theLanguage().FileSaveError.arg(path, file.errorString()));
+        return Fail(TFileStatus::CannotSave, failure.arg(path, file.errorString()));
 
     TALL& all = theAll();
     all.ChannelBits = channels.ChannelBits;

@@ -5,6 +5,7 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
 #include "locale/LanguageDialog.h"
+#include "radio/ReadRadioDialog.h"
 #include "settings/ModelDialog.h"
 #include "support/FreshState.h"
 #include "support/ModalDialogs.h"
@@ -13,8 +14,11 @@
 #include "support/TestFiles.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +28,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 #include <QToolBar>
 
 // A main window over fresh start-up state in a private program folder; messages are answered by
@@ -39,6 +44,7 @@ protected:
             WriteTestFile(AppPath() + "SysInfo.Ini", sysInfo);
         DataModuleCreate(AppPath());
         window = std::make_unique<TfMainFrm>();
+        platformSaveDialog = window->ChooseSaveFile;
         window->ChooseOpenFile = [this] { ++openDialogs; return nextOpen; };
         window->ChooseSaveFile = [this] { ++saveDialogs; return nextSave; };
         window->show();
@@ -71,9 +77,32 @@ protected:
         TypeIntoCell(channel, ColRx, rx);
     }
 
+    // Starts the program and saves a codeplug of one channel at 455 MHz into the file of this
+    // name, which becomes the codeplug's file.
+    QString StartWithSavedFile(const QString& name, int channel)
+    {
+        Start();
+        const QString path = AppPath() + name;
+        AddChannel(channel, "455.0");
+        nextSave = path;
+        window->DoCommand(TagSave);
+        EXPECT_FALSE(theAll().Modified);
+        return path;
+    }
+
+    // Switches to the VHF model in the model dialog and presses OK.
+    static void ChooseVhfWhenTheModelDialogShows()
+    {
+        WhenDialogShows<TfModel>([](TfModel* dialog) {
+            dialog->cbCopmut->setCurrentIndex(dialog->cbCopmut->findText("K-640(VHF)"));
+            dialog->btnOk->click();
+        });
+    }
+
     QTemporaryDir folder;
     ScriptedMsgBox messages;
     std::unique_ptr<TfMainFrm> window;
+    std::function<QString()> platformSaveDialog;
     QString nextOpen;
     QString nextSave;
     int openDialogs = 0;
@@ -139,7 +168,7 @@ TEST_F(MainWindowTest, NewAsksToSaveOnlyWhenModified)
     window->DoCommand(TagNew);
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].Text, theLanguage().SaveProgram);
-    EXPECT_EQ(messages.Shown()[0].Kind, MsgYesNo);
+    EXPECT_EQ(messages.Shown()[0].Kind, MsgYesNoCancel);
     EXPECT_FALSE(Table().HoldsChannel(1));
     EXPECT_EQ(theFun().Squelch, 5);
     EXPECT_FALSE(theAll().Modified);
@@ -179,13 +208,7 @@ TEST_F(MainWindowTest, SaveAsCancelledLeavesNoFileNameAndSaveAsksAgain)
 
 TEST_F(MainWindowTest, OpenAsksToSaveFirstAndThenReplacesTheChannels)
 {
-    Start();
-    const QString path = AppPath() + "fleet.dat";
-    AddChannel(3, "455.0");
-    nextSave = path;
-    window->DoCommand(TagSave);
-    ASSERT_FALSE(theAll().Modified);
-
+    const QString path = StartWithSavedFile("fleet.dat", 3);
     AddChannel(5, "460.0");
     ASSERT_TRUE(theAll().Modified);
     messages.Clear();
@@ -203,6 +226,155 @@ TEST_F(MainWindowTest, OpenAsksToSaveFirstAndThenReplacesTheChannels)
     nextOpen.clear();
     window->DoCommand(TagOpen);
     EXPECT_EQ(window->FileName(), path);
+}
+
+TEST_F(MainWindowTest, EveryCommandThatAsksToSaveCanBeCancelledWithoutLoss)
+{
+    // Each command meets a modified codeplug and the save question; each way of not saving
+    // (Cancel, a cancelled save dialog, a failed save) ends the command with everything kept.
+    enum Command { New, Open, Model, Read, Close };
+    enum Ending { CancelQuestion, CancelSaveDialog, FailedSave };
+    const char* const commandNames[] = {"New", "Open", "Model Information", "Read", "Close"};
+    const char* const endingNames[] = {"Cancel", "save dialog cancelled", "save failed"};
+    Start();
+    const QString other = AppPath() + "other.dat";
+    nextSave = other;
+    window->DoCommand(TagSave);
+    nextSave.clear();
+    window->DoCommand(TagSaveAs);  // leaves no file name behind, so Save asks for one
+    ASSERT_TRUE(QFile::exists(other));
+
+    for (const Command command : {New, Open, Model, Read, Close}) {
+        for (const Ending ending : {CancelQuestion, CancelSaveDialog, FailedSave}) {
+            SCOPED_TRACE(std::string(commandNames[command]) + ", " + endingNames[ending]);
+            AddChannel(1, "462.5625");
+            ASSERT_TRUE(theAll().Modified);
+            messages.Clear();
+            if (command == Close)
+                messages.Answer({MsgResultYes});  // exit: yes
+            if (command == Model)
+                messages.Answer({MsgResultYes});  // clear the data: yes
+            messages.Answer({ending == CancelQuestion ? MsgResultCancel : MsgResultYes});
+            nextSave = ending == FailedSave ? AppPath() + "no-such-folder/a.dat" : QString();
+            nextOpen = other;
+            const int opened = openDialogs;
+            bool readDialogShown = false;
+            switch (command) {
+            case New: window->DoCommand(TagNew); break;
+            case Open: window->DoCommand(TagOpen); break;
+            case Model:
+                ChooseVhfWhenTheModelDialogShows();
+                window->DoCommand(TagModelInformation);
+                break;
+            case Read:
+                WhenDialogShows<TfReadRadio>([&readDialogShown](TfReadRadio* dialog) {
+                    readDialogShown = true;
+                    dialog->reject();
+                });
+                window->DoCommand(TagRead);
+                break;
+            case Close: EXPECT_FALSE(window->close()); break;
+            }
+            const std::vector<TShownMessage> shown = messages.Shown();
+            EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const TShownMessage& m) {
+                return m.Text == theLanguage().SaveProgram && m.Kind == MsgYesNoCancel;
+            }));
+            EXPECT_TRUE(Table().HoldsChannel(1));
+            EXPECT_EQ(Table().Cell(1, ColRx).Fore, "462.56250");
+            EXPECT_TRUE(theAll().Modified);
+            EXPECT_EQ(theAll().ModelName, "K-640(UHF)");
+            EXPECT_TRUE(window->FileName().isEmpty());
+            EXPECT_EQ(openDialogs, opened);
+            EXPECT_FALSE(readDialogShown);
+            EXPECT_TRUE(window->isVisible());
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ModelInformationSavesTheOldCodeplugBeforeItSwitches)
+{
+    const QString path = StartWithSavedFile("b.dat", 1);
+    AddChannel(5, "460.0");
+    ASSERT_TRUE(theAll().Modified);
+
+    // OK with model and band as they are changes nothing and asks nothing.
+    messages.Clear();
+    WhenDialogShows<TfModel>([](TfModel* dialog) { dialog->btnOk->click(); });
+    window->DoCommand(TagModelInformation);
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_TRUE(Table().HoldsChannel(5));
+    EXPECT_EQ(window->FileName(), path);
+    EXPECT_TRUE(theAll().Modified);
+
+    messages.Answer({MsgResultYes, MsgResultYes});  // clear the data: yes; save it: yes
+    ChooseVhfWhenTheModelDialogShows();
+    window->DoCommand(TagModelInformation);
+    EXPECT_EQ(theAll().ModelName, "K-640(VHF)");
+    EXPECT_FALSE(Table().HoldsChannel(5));
+    EXPECT_TRUE(window->FileName().isEmpty());
+
+    // b.dat holds the old codeplug, whole, under its own model.
+    ASSERT_TRUE(ReadCodeplugFile(path).Ok());
+    EXPECT_EQ(theAll().ModelName, "K-640(UHF)");
+    EXPECT_EQ(theAll().BandText, "450 - 470MHz");
+    EXPECT_EQ(Table().Cell(1, ColRx).Fore, "455.00000");
+    EXPECT_EQ(Table().Cell(5, ColRx).Fore, "460.00000");
+}
+
+TEST_F(MainWindowTest, ReadAsksToSaveBeforeTheReadDialogOpens)
+{
+    Start();
+    AddChannel(1, "462.5625");
+    messages.Answer({MsgResultNo});
+    bool askedFirst = false;
+    WhenDialogShows<TfReadRadio>([&](TfReadRadio* dialog) {
+        askedFirst = !messages.Texts().empty() && messages.Texts()[0] == theLanguage().SaveProgram;
+        dialog->reject();
+    });
+    window->DoCommand(TagRead);
+    EXPECT_TRUE(askedFirst);
+    // Nothing was read, so nothing is replaced.
+    EXPECT_TRUE(Table().HoldsChannel(1));
+}
+
+TEST_F(MainWindowTest, SaveAsAsksBeforeItReplacesAFileAndShowsThePatternOnce)
+{
+    Start();
+    const QString path = AppPath() + "fleet.dat";
+    WriteTestFile(path, "keep me");
+    struct Seen { QStringList filters; QString question; } seen;
+    const auto chooseWithAnswer = [&](QMessageBox::StandardButton answer) {
+        WhenDialogShows<QFileDialog>([&, answer](QFileDialog* dialog) {
+            seen.filters = dialog->nameFilters();
+            WhenDialogShows<QMessageBox>([&, answer](QMessageBox* box) {
+                seen.question = box->text();
+                box->button(answer)->click();
+            });
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);  // as the Save button
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        return platformSaveDialog();
+    };
+
+    EXPECT_TRUE(chooseWithAnswer(QMessageBox::No).isEmpty());
+    EXPECT_EQ(seen.filters, QStringList{"Data File(*.dat)"});
+    EXPECT_TRUE(seen.question.contains("fleet.dat")) << seen.question.toStdString();
+    EXPECT_EQ(ReadTestFile(path), "keep me");
+}
+
+TEST_F(MainWindowTest, FailedSaveOfANewFileDoesNotClaimAnOldOneWasKept)
+{
+    Start();
+    const QString path = AppPath() + "no-such-folder/radio.dat";
+    nextSave = path;
+    window->DoCommand(TagSaveAs);
+    ASSERT_FALSE(messages.Texts().empty());
+    const QString shown = messages.Texts().back();
+    EXPECT_TRUE(shown.startsWith(theLanguage().FileCreateError.section("%2", 0, 0).arg(path)))
+        << shown.toStdString();
+    EXPECT_FALSE(shown.contains(theLanguage().FileSaveError.section("%2", 1)));
 }
 
 TEST_F(MainWindowTest, OpeningAFileOfAnUnknownModelLeavesNoFileName)
@@ -323,6 +495,89 @@ TEST_F(MainWindowTest, InPlaceListsWriteIntoTheirCell)
     TypeIntoCell(1, ColTx, "");
     view->setCurrentIndex(Table().index(0, ColEncode - 1));
     EXPECT_FALSE(grid->cbDQT->isVisible());
+}
+
+TEST_F(MainWindowTest, TypedTonesReachTheToneRuleWithoutCompletion)
+{
+    Start();
+    AddChannel(1, "462.5625");
+    QComboBox* list = Grid()->cbQT;
+    struct Case { const char* typed; const char* stored; };
+    const Case cases[] = {{"88", "88.0"}, {"25", "30.0"}, {"2", "30.0"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Grid()->gvData->setCurrentIndex(Table().index(0, ColDecode - 1));
+        ASSERT_TRUE(list->isVisible());
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), c.typed);
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(Table().Cell(1, ColDecode).Fore, c.stored);
+        Grid()->gvData->setCurrentIndex(Table().index(0, ColChannel - 1));
+    }
+}
+
+TEST_F(MainWindowTest, MovingThroughTheGridWithTheKeyboardChangesNoValue)
+{
+    Start();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (int channel : {1, 2, 3})
+        AddChannel(channel, "462.5625");
+    Table().ComBoxSetData(1, ColDecode, 0, "D023I");
+    Table().ComBoxSetData(2, ColEncode, 0, "67.0");
+    const auto snapshot = [this] {
+        QStringList cells;
+        for (int channel = 1; channel <= 3; ++channel)
+            for (int column = 1; column <= ChannelColumnCount; ++column)
+                cells << Table().Cell(channel, column).Fore + '/' + Table().Cell(channel, column).Back;
+        return cells;
+    };
+    const QStringList before = snapshot();
+    QTableView* view = Grid()->gvData;
+    const auto pressOn = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, key, modifiers);
+    };
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(Table().index(0, ColChannel - 1)).center());
+
+    struct Step { Qt::Key key; int row; int column; };
+    const Step steps[] = {
+        {Qt::Key_Right, 1, ColRx}, {Qt::Key_Right, 1, ColTx}, {Qt::Key_Right, 1, ColDecode},
+        {Qt::Key_Right, 1, ColEncode}, {Qt::Key_Right, 1, ColPower}, {Qt::Key_Down, 2, ColPower},
+        {Qt::Key_Left, 2, ColEncode}, {Qt::Key_Up, 1, ColEncode}, {Qt::Key_Left, 1, ColDecode},
+        {Qt::Key_Down, 2, ColDecode}, {Qt::Key_Tab, 2, ColEncode}, {Qt::Key_Tab, 2, ColPower},
+        {Qt::Key_Up, 1, ColPower}, {Qt::Key_Backtab, 1, ColEncode}, {Qt::Key_End, 1, ColBusyLockout},
+        {Qt::Key_Down, 2, ColBusyLockout}, {Qt::Key_Home, 2, ColChannel},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(testing::Message() << "key " << s.key << " to row " << s.row << " column " << s.column);
+        pressOn(s.key);
+        EXPECT_EQ(view->currentIndex(), Table().index(s.row - 1, s.column - 1));
+        EXPECT_EQ(snapshot(), before);
+    }
+
+    // The wheel over a closed list scrolls nothing into it.
+    view->setCurrentIndex(Table().index(0, ColPower - 1));
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Grid()->cbfsgl, &wheel);
+    EXPECT_EQ(snapshot(), before);
+
+    // Escape takes back what was typed into a tone cell.
+    view->setCurrentIndex(Table().index(0, ColDecode - 1));
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    pressOn(Qt::Key_Escape);
+    EXPECT_FALSE(Grid()->cbQT->isVisible());
+    EXPECT_EQ(snapshot(), before);
+
+    // A list opened with F4 (or Alt+Down) chooses.
+    view->setCurrentIndex(Table().index(0, ColPower - 1));
+    pressOn(Qt::Key_F4);
+    ASSERT_TRUE(Grid()->cbfsgl->view()->isVisible());
+    QTest::keyClick(Grid()->cbfsgl->view(), Qt::Key_Up);
+    QTest::keyClick(Grid()->cbfsgl->view(), Qt::Key_Return);
+    EXPECT_EQ(Table().Cell(1, ColPower).Fore, "Low");
 }
 
 TEST_F(MainWindowTest, SwitchingTheLanguageRelabelsTheGridButKeepsTheData)

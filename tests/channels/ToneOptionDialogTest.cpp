@@ -107,6 +107,41 @@ TEST_F(ToneOptionDialogTest, DoubleClickPicksOnlyInToneColumns)
     }
 }
 
+TEST_F(ToneOptionDialogTest, KeyboardPicksWithEnterOrSpaceAndCancelsWithEscape)
+{
+    struct Case {
+        const char* What;
+        QString CellText;  // the cell selected with the keyboard
+        Qt::Key Key;
+        bool Picks;
+    };
+    const Case cases[] = {
+        {"Enter on a tone", "229.1", Qt::Key_Return, true},
+        {"keypad Enter on a tone", "67.0", Qt::Key_Enter, true},
+        {"Space on a tone", "100.0", Qt::Key_Space, true},
+        {"Enter on an index", "0A", Qt::Key_Return, false},
+        {"Escape", "229.1", Qt::Key_Escape, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        TfToneOption dialog;
+        dialog.show();
+        QTableWidget* grid = dialog.gvCtcss;
+        const QPoint cell = find(grid, c.CellText);
+        ASSERT_GE(cell.x(), 0);
+        grid->setFocus();
+        grid->setCurrentCell(cell.y(), cell.x());
+
+        QTest::keyClick(grid, c.Key);
+
+        EXPECT_EQ(dialog.SelectedTone, c.Picks ? c.CellText : QString());
+        EXPECT_EQ(dialog.isVisible(), !c.Picks && c.Key != Qt::Key_Escape);
+        if (c.Key == Qt::Key_Escape) {
+            EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        }
+    }
+}
+
 TEST_F(ToneOptionDialogTest, EmptyToneCellClosesWithEmptyResult)
 {
     TfToneOption dialog;
