@@ -8,6 +8,8 @@
 namespace {
 
 constexpr int CounterPollMs = 50;
+// A few bytes take a few milliseconds at 9600 baud.
+constexpr int CloseDrainMs = 100;
 
 // The driver's count of line errors so far; nothing when the driver keeps no counters.
 std::optional<quint64> LineErrorCount(int handle)
@@ -67,8 +69,13 @@ bool TQtSerialLink::Open(const QString& device, QString* error)
 void TQtSerialLink::Close()
 {
     m_counterPoll.stop();
-    if (m_port.isOpen())
-        m_port.close();
+    if (!m_port.isOpen())
+        return;
+    // Bytes still queued here (the end frame of a run cut short) would be dropped by closing;
+    // they go out first, within a bound, so a dead line cannot hold the program.
+    if (m_port.bytesToWrite() > 0)
+        m_port.waitForBytesWritten(CloseDrainMs);
+    m_port.close();
 }
 
 bool TQtSerialLink::IsOpen() const

@@ -128,11 +128,21 @@ void TRadioLink::btnOkClick()
 
 void TRadioLink::FormClose()
 {
+    StopAttempt();
+    m_port->Close();
+}
+
+void TRadioLink::StopAttempt()
+{
     cancelSteps();
     for (QTimer* timer : {&m_tryTime, &m_closeTime, &m_reTime})
         timer->stop();
     endWorker();
-    m_port->Close();
+}
+
+void TRadioLink::SendEndFrame()
+{
+    m_port->Send(OneByte(EndByte));  // a closed or vanished port takes nothing, which is all right
 }
 
 void TRadioLink::SetOkEnabled(bool enabled)

@@ -41,6 +41,8 @@ extern const TLinkVariant WriteLinkVariant;
 
 // The byte with which the radio accepts the program request and every acknowledge.
 constexpr std::uint8_t AckByte = 0x06;
+// The frame that ends programming mode.
+constexpr std::uint8_t EndByte = 0x45;
 constexpr int RxBufferSize = 51;
 constexpr int TryTimeMs = 1000;
 constexpr int CloseTimeMs = 300;
@@ -96,6 +98,12 @@ public:
     void FormShow();
     void btnOkClick();
     void FormClose();
+
+    // Ends the current attempt and its worker; the port stays open.
+    void StopAttempt();
+    // Sends the end frame where the port still takes bytes, so that a radio left in programming
+    // mode by a run cut short leaves it. Only between exchanges: after the worker failed or ended.
+    void SendEndFrame();
 
     // The device to open instead of the one that TALL::ComPort names, for a port given as a
     // path; empty goes back to the port name. Takes effect when the port is next opened.

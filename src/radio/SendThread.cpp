@@ -7,7 +7,6 @@
 namespace {
 
 constexpr std::uint8_t ReadCommand = 0x52;
-constexpr std::uint8_t EndByte = 0x45;
 constexpr std::uint8_t HalfLength = 8;
 constexpr int ReadReplyLength = 12;
 constexpr int ReadReplyDataOffset = 4;

@@ -8,3 +8,9 @@ TfWriteRadio::TfWriteRadio(QWidget* parent)
 {
     AttachLink(m_transfer.Link());
 }
+
+void TfWriteRadio::done(int result)
+{
+    m_transfer.DialogClosing();
+    TTransferDialog::done(result);
+}

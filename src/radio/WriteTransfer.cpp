@@ -148,12 +148,34 @@ bool TWriteTransfer::Run(TSendThread& worker)
         return false;
     worker.SetProgressMaximum(m_progressMaximum);
     for (const TWriteRow& row : *m_rows) {
-        if (!worker.WriteRow(row.Address, row.Row, row.Command))
+        // From the first frame on, the radio holds neither its old codeplug nor this one.
+        m_partlyWritten = true;
+        if (!worker.WriteRow(row.Address, row.Row, row.Command)) {
+            // Runs before the link reports the failure; dropped when the run was stopped.
+            worker.PostToUi([this] { TellPartlyWritten(); });
             return false;
+        }
     }
+    m_partlyWritten = false;
     worker.SendEnd();
     worker.FillProgress();
     return true;
+}
+
+void TWriteTransfer::TellPartlyWritten()
+{
+    if (!m_partlyWritten.exchange(false))
+        return;
+    m_link.SendEndFrame();
+    ShowLinkMessage(theLanguage().PartlyWritten, MsgInformation);
+    // This message says what the link's own failure message would; it takes its place.
+    ReceiveStateOf(TTransferKind::Write).ErrorShown = true;
+}
+
+void TWriteTransfer::DialogClosing()
+{
+    m_link.StopAttempt();
+    TellPartlyWritten();
 }
 
 void TWriteTransfer::Finish(bool completed)

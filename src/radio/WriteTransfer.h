@@ -6,6 +6,7 @@
 #include "codeplug/RowCodec.h"
 #include "radio/RadioLink.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -47,13 +48,21 @@ public:
     explicit TWriteTransfer(std::unique_ptr<TSerialLink> port);
 
     TRadioLink& Link() { return m_link; }
+    // The dialog closes: a run that was cut short (Cancel, the window closed, a lost reply not
+    // retried) is told as a partly written radio, once the attempt has stopped.
+    void DialogClosing();
 
 private:
     bool CheckIdent(const QString& ident) override;
     bool Run(TSendThread& worker) override;
     void Finish(bool completed) override;
+    // User-interface thread: sends the end frame and tells the user, when a run has changed the
+    // radio without completing.
+    void TellPartlyWritten();
 
     std::optional<std::vector<TWriteRow>> m_rows;
     int m_progressMaximum = 0;
+    // A row of the last run went out, and the run has not completed since. Set by the worker.
+    std::atomic<bool> m_partlyWritten{false};
     TRadioLink m_link;  // last, so its worker has ended before the members above go
 };

@@ -365,7 +365,7 @@ TEST_F(RadioLinkTest, SecondReadLineErrorDuringTheTransferFailsTheRunWithoutQues
     EXPECT_FALSE(transfer->Link().OkEnabled());
 }
 
-TEST_F(RadioLinkTest, WriteLineErrorShowsComErrorOnceAndGivesOkBack)
+TEST_F(RadioLinkTest, WriteLineErrorShowsComErrorOnceThenThePartlyWrittenRadioAndGivesOkBack)
 {
     auto transfer = Start<TWriteTransfer>();
     port->Tamper = DropReply(TFrameKind::Write, 5);
@@ -373,9 +373,39 @@ TEST_F(RadioLinkTest, WriteLineErrorShowsComErrorOnceAndGivesOkBack)
     port->InjectLineError();
     ASSERT_TRUE(WaitFinished(transfer->Link()));
     QTest::qWait(1200);
-    EXPECT_EQ(Shown(), std::vector<TMessage>{ComErrorBox()});
+    EXPECT_EQ(Shown(), (std::vector<TMessage>{ComErrorBox(), {theLanguage().PartlyWritten, MsgInformation}}));
     EXPECT_TRUE(transfer->Link().OkEnabled());
     EXPECT_EQ(CountFrames(TFrameKind::Write), 5);
+    // The port still works: the radio is taken out of programming mode.
+    EXPECT_EQ(CountFrames(TFrameKind::End), 1);
+}
+
+TEST_F(RadioLinkTest, WriteCutShortByClosingTellsThePartlyWrittenRadioAndEndsProgramming)
+{
+    struct Case { const char* what; int writesBeforeClosing; bool partly; };
+    const Case cases[] = {
+        {"closed before any row went out", 0, false},
+        {"closed in the middle of the rows", 5, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        box.Clear();
+        radio = RadioWith([](TRadioFaults& f) { f.SilentAfterFrames = 8; });  // 4 rows answered
+        auto transfer = Start<TWriteTransfer>();
+        if (c.writesBeforeClosing > 0) {
+            ASSERT_TRUE(WaitFrames(TFrameKind::Write, c.writesBeforeClosing));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        transfer->DialogClosing();
+        transfer->Link().FormClose();
+        EXPECT_LT(clock.elapsed(), 500);
+        QTest::qWait(TryTimeMs + 200);
+        const std::vector<TMessage> expected = c.partly
+            ? std::vector<TMessage>{{theLanguage().PartlyWritten, MsgInformation}} : std::vector<TMessage>{};
+        EXPECT_EQ(Shown(), expected);
+        EXPECT_EQ(CountFrames(TFrameKind::End), c.partly ? 1 : 0);
+    }
 }
 
 // ---- complete transfers ------------------------------------------------------------------------
@@ -598,14 +628,19 @@ TEST_F(CompleteTransferTest, HangUpDuringWriteFailsItAndOkWritesAgain)
     radio = RadioWith([](TRadioFaults& f) { f.HangUpAfterFrames = 12; });
     auto transfer = Start<TWriteTransfer>();
     ASSERT_TRUE(WaitFinished(transfer->Link()));
-    EXPECT_EQ(Shown(), std::vector<TMessage>{ComErrorBox()});
+    // One message, in place of the link's own: rows went out before the line died.
+    const TMessage partly{theLanguage().PartlyWritten, MsgInformation};
+    EXPECT_EQ(Shown(), std::vector<TMessage>{partly});
     EXPECT_TRUE(transfer->Link().OkEnabled());
 
     // The cable is back: OK opens the port again. No question came between.
     radio = TRadioEngine("6641");
     transfer->Link().btnOkClick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return transfer->Link().RunCompleted(); }, 4 * SlowStep));
-    EXPECT_EQ(Shown(), (std::vector<TMessage>{ComErrorBox(), {theLanguage().WriteOk, MsgInformation}}));
+    EXPECT_EQ(Shown(), (std::vector<TMessage>{partly, {theLanguage().WriteOk, MsgInformation}}));
+    // A completed write leaves nothing to tell when the dialog closes.
+    transfer->DialogClosing();
+    EXPECT_EQ(Shown().size(), 2u);
 }
 
 TEST_F(CompleteTransferTest, ChannelTextThatIsNoNumberWritesNothing)
