@@ -64,12 +64,18 @@ public:
     {
         if (!m_open)
             return false;
-        m_radio.Feed(bytes);
-        QByteArray replies;
-        for (const TRadioFrame& frame : collectFrames())
-            replies += Tamper ? Tamper(frame) : frame.Reply;
-        if (!replies.isEmpty())
-            QTimer::singleShot(0, this, [this, replies] { deliver(replies); });
+        std::vector<TRadioReply> answers = m_radio.Feed(bytes);
+        const std::vector<TRadioFrame> frames = collectFrames();
+        if (Tamper) {
+            QByteArray replies;
+            for (const TRadioFrame& frame : frames)
+                replies += Tamper(frame);
+            answers = {{0, replies, 0}};
+        }
+        for (const TRadioReply& answer : answers) {
+            if (!answer.Bytes.isEmpty())
+                QTimer::singleShot(answer.DelayMs, this, [this, bytes = answer.Bytes] { deliver(bytes); });
+        }
         if (m_radio.HungUp())
             QTimer::singleShot(0, this, [this] { HangUp(); });
         return true;
