@@ -51,6 +51,12 @@ void SetEnglishMessages(TLanguage& language)
     language.FileOpenError = QStringLiteral("Cannot open the file %1: %2");
     language.FileSaveError = QStringLiteral("Cannot save the file %1: %2. The previous file is unchanged.");
     language.SettingsSaveError = QStringLiteral("Cannot save the settings: %1");
+    language.NotRegularFile = QStringLiteral("it is a device, a pipe or a folder, not a regular file");
+    language.PortMissing = QStringLiteral("The device %1 does not exist. Check that the programming cable is plugged in.");
+    language.PortBusy = QStringLiteral("The device %1 is in use by another program. Close that program and try again.");
+    language.PortNoAccess = QStringLiteral("You have no permission to use the device %1. On Linux, add your user to the group dialout (for example: sudo usermod -aG dialout $USER), then log out and log in again.");
+    language.PortNotSerial = QStringLiteral("The device %1 is not a serial port.");
+    language.PortOtherError = QStringLiteral("The device %1 cannot be opened: %2");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "locale/IniFile.h"
 
-const std::array<TMessageKey, 25> MessageKeys{{
+const std::array<TMessageKey, 31> MessageKeys{{
     {"Confirmation", &TLanguage::Confirmation, "提示"},
     {"ExitProgram", &TLanguage::ExitProgram, "确定要退出系统？"},
     {"SaveProgram", &TLanguage::SaveProgram, "是否保存数据？"},
@@ -28,6 +28,12 @@ const std::array<TMessageKey, 25> MessageKeys{{
     {"FileOpenError", &TLanguage::FileOpenError, "无法打开文件 %1：%2"},
     {"FileSaveError", &TLanguage::FileSaveError, "无法保存文件 %1：%2。原有文件保持不变。"},
     {"SettingsSaveError", &TLanguage::SettingsSaveError, "无法保存设置：%1"},
+    {"NotRegularFile", &TLanguage::NotRegularFile, "它是设备、管道或文件夹，不是普通文件"},
+    {"PortMissing", &TLanguage::PortMissing, "设备 %1 不存在。请检查写频线是否已插好。"},
+    {"PortBusy", &TLanguage::PortBusy, "设备 %1 正被其他程序占用。请关闭该程序后重试。"},
+    {"PortNoAccess", &TLanguage::PortNoAccess, "您没有使用设备 %1 的权限。在 Linux 上，请把您的用户加入 dialout 组（例如：sudo usermod -aG dialout $USER），然后注销并重新登录。"},
+    {"PortNotSerial", &TLanguage::PortNotSerial, "设备 %1 不是串口。"},
+    {"PortOtherError", &TLanguage::PortOtherError, "无法打开设备 %1：%2"},
 }};
 
 void SetBuiltInMessages(TLanguage& language)

@@ -33,6 +33,15 @@ struct TLanguage {
     QString FileOpenError;
     QString FileSaveError;
     QString SettingsSaveError;
+    // Why a save was refused: the target is no regular file (the "%2" of FileSaveError).
+    QString NotRegularFile;
+    // Why the port cannot be opened, shown below LPortError: "%1" is the device, "%2" the
+    // system's reason.
+    QString PortMissing;
+    QString PortBusy;
+    QString PortNoAccess;
+    QString PortNotSerial;
+    QString PortOtherError;
 };
 
 struct TMessageKey {
@@ -41,7 +50,7 @@ struct TMessageKey {
     const char* Default;  // UTF-8
 };
 // The keys of section "Language", in file order.
-extern const std::array<TMessageKey, 25> MessageKeys;
+extern const std::array<TMessageKey, 31> MessageKeys;
 
 // Every member at its built-in default.
 void SetBuiltInMessages(TLanguage& language);
