@@ -683,6 +683,13 @@ TEST_F(CompleteTransferTest, HostileRadiosNeverGetASuccessWithAWrongResult)
         QTest::qWait(TryTimeMs + 500);  // nothing more comes
         EXPECT_EQ(Shown(), c.Messages);
         EXPECT_EQ(CountFrames(TFrameKind::ProgramRequest), c.ProgramRequests);
+        // The handshake keeps its order whatever the radio says in between.
+        ASSERT_GE(port->Frames().size(), 3u);
+        std::vector<TFrameKind> opening;
+        for (size_t i = 0; i < 3; ++i)
+            opening.push_back(port->Frames()[i].Kind);
+        EXPECT_EQ(opening, (std::vector<TFrameKind>{TFrameKind::WakeUp, TFrameKind::ProgramRequest,
+                                                    TFrameKind::Identify}));
         const bool completed = c.Messages.back() == readOk || c.Messages.back() == writeOk;
         EXPECT_EQ(link->RunCompleted(), completed);
 
