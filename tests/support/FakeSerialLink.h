@@ -1,7 +1,8 @@
 #pragma once
 // A serial link without a port, for tests: what the program sends goes to an in-process radio
-// (TRadioEngine) and the radio's replies come back on the next turn of the event loop, as a real
-// port would deliver them. Line errors and hang-ups are injected on request.
+// (TRadioEngine) and the radio's replies come back on the next turn of the event loop (or as late
+// as the radio answers), as a real port would deliver them. Line errors and hang-ups are injected
+// on request.
 
 #include "radio/SerialLink.h"
 #include "virtual-radio/RadioEngine.h"
