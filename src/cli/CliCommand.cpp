@@ -1,10 +1,10 @@
 #include "cli/CliCommand.h"
 
 #include "codeplug/GlobalState.h"
+#include "codeplug/ReplaceFile.h"
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 
 void ReportError(const QString& text)
@@ -54,10 +54,10 @@ int WriteOutput(const QByteArray& bytes, const QString& path)
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
         return std::fflush(stdout) == 0 ? ExitDone : ExitFileError;
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString reason;
+    if (ReplaceFileContent(path, bytes, reason))
         return ExitDone;
-    ReportError(theLanguage().FileSaveError.arg(path, file.errorString()));
+    ReportError(theLanguage().FileSaveError.arg(path, reason));
     return ExitFileError;
 }
 

@@ -16,6 +16,7 @@ enum TExitCode {
     ExitBadInput = 2,   // damaged file, unknown model, CSV error
     ExitFileError = 3,  // a file that cannot be read or written
     ExitLinkFailure = 4,  // no answer, timeout, line error, hang-up, a port that cannot be opened
+    ExitVerifyMismatch = 5,  // the write went through, but the radio holds other rows than written
 };
 
 struct TCliCommand {

@@ -52,6 +52,12 @@ void SetEnglishMessages(TLanguage& language)
     language.PartlyWritten = QStringLiteral("The write stopped part-way: the radio now holds a "
                                             "partly written codeplug. Check the connection and "
                                             "write it again.");
+    language.NotRegularFile = QStringLiteral("it is a device, a pipe or a folder, not a regular file");
+    language.PortMissing = QStringLiteral("The device %1 does not exist. Check that the programming cable is plugged in.");
+    language.PortBusy = QStringLiteral("The device %1 is in use by another program. Close that program and try again.");
+    language.PortNoAccess = QStringLiteral("You have no permission to use the device %1. On Linux, add your user to the group dialout (for example: sudo usermod -aG dialout $USER), then log out and log in again.");
+    language.PortNotSerial = QStringLiteral("The device %1 is not a serial port.");
+    language.PortOtherError = QStringLiteral("The device %1 cannot be opened: %2");
 }
 
 } // namespace

@@ -112,13 +112,15 @@ int Verify(const std::vector<TWriteRow>& written, const QString& port)
     const TLinkOutcome outcome = RunTransfer(verify.Link(), port, false, "verifying");
     if (outcome != TLinkOutcome::Done)
         return ExitCodeOf(outcome);
-    if (const std::optional<size_t> index = verify.FirstDifference()) {
-        const TWriteRow& row = written[*index];
+    const std::vector<size_t> differences = verify.Differences();
+    for (const size_t index : differences) {
+        const TWriteRow& row = written[index];
         ReportError(QStringLiteral("verify failed: the row at 0x%1 differs\n  written: %2\n  read:    %3")
                         .arg(row.Address, 4, 16, QLatin1Char('0'))
-                        .arg(HexOf(row.Row), HexOf(verify.ReadBack()[*index])));
-        return ExitLinkFailure;
+                        .arg(HexOf(row.Row), HexOf(verify.ReadBack()[index])));
     }
+    if (!differences.empty())
+        return ExitVerifyMismatch;
     std::fprintf(stderr, "k640-cli: verified %zu rows\n", written.size());
     return ExitDone;
 }

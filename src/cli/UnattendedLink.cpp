@@ -25,6 +25,8 @@ TUnattendedLink::TUnattendedLink(TRadioLink& link, bool forceOtherModel)
     , m_previousPresenter(SetMsgPresenter(this))
 {
     connect(&m_link, &TRadioLink::finished, this, [this](bool completed) {
+        if (!completed && m_link.RetryPending())
+            return;
         End(completed ? TLinkOutcome::Done : TLinkOutcome::LinkFailed);
     });
     // The link closes its dialog by itself after a port that could not be opened, even when a

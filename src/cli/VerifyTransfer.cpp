@@ -8,13 +8,14 @@ TVerifyTransfer::TVerifyTransfer(std::unique_ptr<TSerialLink> port, std::vector<
 {
 }
 
-std::optional<size_t> TVerifyTransfer::FirstDifference() const
+std::vector<size_t> TVerifyTransfer::Differences() const
 {
+    std::vector<size_t> differences;
     for (size_t index = 0; index < m_written.size(); ++index) {
         if (index >= m_readBack.size() || m_readBack[index] != m_written[index].Row)
-            return index;
+            differences.push_back(index);
     }
-    return std::nullopt;
+    return differences;
 }
 
 bool TVerifyTransfer::Run(TSendThread& worker)

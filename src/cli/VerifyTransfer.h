@@ -6,7 +6,6 @@
 #include "radio/WriteTransfer.h"
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 class TVerifyTransfer final : public TTransferHooks {
@@ -14,9 +13,8 @@ public:
     TVerifyTransfer(std::unique_ptr<TSerialLink> port, std::vector<TWriteRow> written);
 
     TRadioLink& Link() { return m_link; }
-    // After a complete run: the index of the first written row that the radio does not hold,
-    // nothing when it holds them all.
-    std::optional<size_t> FirstDifference() const;
+    // After a complete run: the indices of the written rows that the radio does not hold.
+    std::vector<size_t> Differences() const;
     const std::vector<TRow>& ReadBack() const { return m_readBack; }
 
 private:

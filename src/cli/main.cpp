@@ -20,7 +20,7 @@ void PrintUsage(std::FILE* stream)
     std::fputs("\nexit codes: 0 done, 1 usage error, 2 bad input (damaged file, unknown model, CSV error,\n"
                "a radio model refused or not forced), 3 a file that cannot be read or written,\n"
                "4 a link failure (port cannot be opened, no answer, timeout, line error, hang-up,\n"
-               "rows read back differ)\n",
+               "a write the radio refused), 5 rows read back by --verify differ from those written\n",
                stream);
 }
 

@@ -2,13 +2,13 @@
 
 #include "channels/ChannelTable.h"
 #include "codeplug/GlobalState.h"
+#include "codeplug/ReplaceFile.h"
 #include "codeplug/RowCodec.h"
 #include "locale/MsgBox.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -213,10 +213,8 @@ TFileResult WriteCodeplugFile(const QString& path)
     if (!BuildCodeplugFileImage(QDateTime::currentDateTime(), image, channels, reason))
         return Fail(TFileStatus::InvalidChannel, failure.arg(path, reason));
 
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(image) == image.size() && file.commit();
-    if (!saved)
-        return Fail(TFileStatus::CannotSave, failure.arg(path, file.errorString()));
+    if (!ReplaceFileContent(path, image, reason))
+        return Fail(TFileStatus::CannotSave, failure.arg(path, reason));
 
     TALL& all = theAll();
     all.ChannelBits = channels.ChannelBits;

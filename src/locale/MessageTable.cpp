@@ -5,7 +5,7 @@
 
 #include <QDir>
 
-const std::array<TMessageKey, 28> MessageKeys{{
+const std::array<TMessageKey, 34> MessageKeys{{
     {"Confirmation", &TLanguage::Confirmation, "提示"},
     {"ExitProgram", &TLanguage::ExitProgram, "确定要退出系统？"},
     {"SaveProgram", &TLanguage::SaveProgram, "是否保存数据？"},
@@ -35,6 +35,12 @@ const std::array<TMessageKey, 28> MessageKeys{{
     {"IniTooLarge", &TLanguage::IniTooLarge, "文件 %1 超过 1 MiB，未被读取，将使用内置设置。"},
     {"PartlyWritten", &TLanguage::PartlyWritten,
      "写入中途停止：对讲机中的数据只写入了一部分。请检查连接后重新写入。"},
+    {"NotRegularFile", &TLanguage::NotRegularFile, "它是设备、管道或文件夹，不是普通文件"},
+    {"PortMissing", &TLanguage::PortMissing, "设备 %1 不存在。请检查写频线是否已插好。"},
+    {"PortBusy", &TLanguage::PortBusy, "设备 %1 正被其他程序占用。请关闭该程序后重试。"},
+    {"PortNoAccess", &TLanguage::PortNoAccess, "您没有使用设备 %1 的权限。在 Linux 上，请把您的用户加入 dialout 组（例如：sudo usermod -aG dialout $USER），然后注销并重新登录。"},
+    {"PortNotSerial", &TLanguage::PortNotSerial, "设备 %1 不是串口。"},
+    {"PortOtherError", &TLanguage::PortOtherError, "无法打开设备 %1：%2"},
 }};
 
 void ReportTooLargeFile(const TIniFile& file, const TLanguage& language)

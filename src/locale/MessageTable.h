@@ -36,6 +36,15 @@ struct TLanguage {
     QString FileCreateError;    // no file was there, so none was kept
     QString IniTooLarge;        // "%1" is the path
     QString PartlyWritten;
+    // Why a save was refused: the target is no regular file (the "%2" of FileSaveError).
+    QString NotRegularFile;
+    // Why the port cannot be opened, shown below LPortError: "%1" is the device, "%2" the
+    // system's reason.
+    QString PortMissing;
+    QString PortBusy;
+    QString PortNoAccess;
+    QString PortNotSerial;
+    QString PortOtherError;
 };
 
 struct TMessageKey {
@@ -44,7 +53,7 @@ struct TMessageKey {
     const char* Default;  // UTF-8
 };
 // The keys of section "Language", in file order.
-extern const std::array<TMessageKey, 28> MessageKeys;
+extern const std::array<TMessageKey, 34> MessageKeys;
 
 class TIniFile;
 

@@ -3,6 +3,7 @@
 #include "codeplug/GlobalState.h"
 #include "locale/MsgBox.h"
 #include "radio/ComPorts.h"
+#include "radio/PortProblem.h"
 #include "radio/SendThread.h"
 
 #include <algorithm>
@@ -176,8 +177,12 @@ bool TRadioLink::OpenPort()
     m_port->Close();
     const QString device =
         m_device.isEmpty() ? ComPortDevice(theAll().AppPath, theAll().ComPort) : m_device;
-    if (device.isEmpty() || !m_port->Open(device)) {
+    if (device.isEmpty()) {
         showGuarded(theLanguage().LPortError, MsgInformation);
+        return false;
+    }
+    if (!m_port->Open(device)) {
+        showGuarded(theLanguage().LPortError + QLatin1Char('\n') + PortOpenProblem(device), MsgInformation);
         return false;
     }
     if (m_variant.FlushOnOpen)
@@ -211,8 +216,9 @@ void TRadioLink::StartAttempt()
 
 void TRadioLink::SendHandshake()
 {
-    m_linkStep = StepAwaitAck;
-    m_rx.RxExpected = 1;
+    // Bytes that come before the program request has gone out answer nothing it asked; the
+    // step is taken only after its last byte.
+    m_linkStep = StepTransfer;
     if (!m_port->Send(OneByte(WakeUpByte))) {
         FailStart();
         return;
@@ -226,8 +232,13 @@ void TRadioLink::SendProgramByte(int index)
         FailStart();
         return;
     }
-    if (index + 1 < ProgramRequest.size())
+    if (index + 1 < ProgramRequest.size()) {
         after(ProgramBytePauseMs, [this, index] { SendProgramByte(index + 1); });
+        return;
+    }
+    m_linkStep = StepAwaitAck;
+    m_rx.RxExpected = 1;
+    m_rxIndex = 0;
 }
 
 void TRadioLink::FailStart()
@@ -290,9 +301,14 @@ void TRadioLink::replyCompleted(int received)
 {
     if (m_awaiting != TAwait::Reply && m_awaiting != TAwait::Acknowledge)
         return;  // nobody waits for these bytes
+    const QByteArray reply(reinterpret_cast<const char*>(m_rx.RxBuffer.data()), received);
+    if (!reply.startsWith(m_echo)) {
+        // A stray byte before the reply, or another row's data: never taken as this row.
+        myPortTriggerLineError();
+        return;
+    }
     m_awaiting = TAwait::Nothing;
     m_tryTime.stop();
-    const QByteArray reply(reinterpret_cast<const char*>(m_rx.RxBuffer.data()), received);
     if (m_variant.ResumePauseMs == 0) {
         resumeWorker(false, reply);
         return;
@@ -343,7 +359,8 @@ void TRadioLink::portHungUp()
 
 void TRadioLink::TryTimeTimer()
 {
-    endWorker();  // a worker waiting for the lost reply is never resumed
+    // Nothing of this attempt may go on behind the question: a late reply is dropped.
+    EndAttempt();
     if (m_rx.ErrorShown)
         return;
     if (m_variant.OkBeforeQuestion)
@@ -352,6 +369,16 @@ void TRadioLink::TryTimeTimer()
     SetOkEnabled(true);
     if (retry)
         StartAttempt();
+}
+
+void TRadioLink::EndAttempt()
+{
+    cancelSteps();
+    endWorker();  // a worker waiting for the lost reply is never resumed
+    m_linkStep = StepTransfer;
+    m_rx.RxExpected = 0;
+    m_rxIndex = 0;
+    m_port->Flush();
 }
 
 void TRadioLink::CloseTimeTimer()
@@ -422,6 +449,7 @@ void TRadioLink::serveRequest(const TLinkRequest& request)
     m_rxIndex = 0;
     m_rx.RxExpected = request.ReplyLength;
     m_awaiting = request.Await;
+    m_echo = request.Echo;
     if (!m_port->Send(request.Frame)) {
         resumeWorker(true);
         return;

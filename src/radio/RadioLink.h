@@ -69,6 +69,7 @@ struct TLinkRequest {
     QByteArray Frame;
     TAwait Await = TAwait::Nothing;
     int ReplyLength = 0;
+    QByteArray Echo;  // the bytes the reply must begin with to be the reply to this frame
 };
 
 // What a transfer adds to the link.
@@ -114,6 +115,8 @@ public:
     // The last run went through to the end (cleared when the dialog is shown and by every
     // attempt).
     bool RunCompleted() const { return m_runCompleted; }
+    // The silent retry after the first line fault is due: a failed run is not the end yet.
+    bool RetryPending() const { return m_reTime.isActive(); }
 
     // For the transfers' finish handlers and their workers' queued updates.
     void SetOkEnabled(bool enabled);
@@ -137,6 +140,8 @@ private:
     void SendHandshake();
     void SendProgramByte(int index);
     void FailStart();
+    // Ends the attempt in the air: no step, reply or worker of it acts any more.
+    void EndAttempt();
     void myPortTrigger();
     void replyCompleted(int received);
     void myPortTriggerLineError();
@@ -175,6 +180,7 @@ private:
     bool m_runCompleted = false;
     int m_attempt = 0;         // steps carry the attempt they belong to
     TAwait m_awaiting = TAwait::Nothing;
+    QByteArray m_echo;         // what the awaited reply begins with
 
     std::unique_ptr<TSendThread> m_worker;
     int m_workerSerial = 0;  // tells the posts of an ended worker from those of the current one

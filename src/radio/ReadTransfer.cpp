@@ -69,7 +69,12 @@ void TReadTransfer::ApplyRow(const TMapRow& place, const TRow& row)
         TBWriteRead::DecodeSettings1(row, theFun());
         break;
     case TRowKind::Band: {
-        const int bandCode = TBWriteRead::DecodeBand(row, theAll().ModelCode);
+        // A code the catalog does not hold would make a codeplug that cannot be opened again;
+        // the identified model stays, and a write puts a sound band row back.
+        QString modelCode;
+        const int bandCode = TBWriteRead::DecodeBand(row, modelCode);
+        if (theMacList().FindByCode(modelCode))
+            theAll().ModelCode = modelCode;
         SetBand(theAll(), theFrqList().TextOf(bandCode));
         break;
     }

@@ -53,7 +53,7 @@ void TSendThread::run()
 bool TSendThread::ExchangeAck()
 {
     QByteArray reply;
-    return exchange({QByteArray(1, static_cast<char>(AckByte)), TAwait::Acknowledge, 1},
+    return exchange({QByteArray(1, static_cast<char>(AckByte)), TAwait::Acknowledge, 1, {}},
                     AckWaitLimitMs, reply)
            && static_cast<std::uint8_t>(reply.at(0)) == AckByte;
 }
@@ -62,8 +62,10 @@ bool TSendThread::ReadRow(std::uint16_t address, TRow& row)
 {
     for (int half = 0; half < 2; ++half) {
         const auto halfAddress = static_cast<std::uint16_t>(address + HalfLength * half);
+        // The reply echoes the request; one that does not is no reply to it.
+        const QByteArray request = HalfFrame(ReadCommand, halfAddress);
         QByteArray reply;
-        if (!RequestHalf(HalfFrame(ReadCommand, halfAddress), ReadReplyLength, reply))
+        if (!RequestHalf(request, ReadReplyLength, request, reply))
             return false;
         std::copy_n(reply.constData() + ReadReplyDataOffset, HalfLength,
                     row.begin() + HalfLength * half);
@@ -81,8 +83,9 @@ bool TSendThread::WriteRow(std::uint16_t address, const TRow& row, std::uint8_t 
         QByteArray frame = HalfFrame(command, halfAddress);
         frame.append(reinterpret_cast<const char*>(row.data()) + HalfLength * half, HalfLength);
         QByteArray reply;
-        if (!RequestHalf(frame, WriteReplyLength, reply))
-            return false;  // the value of the reply is not examined, only its arrival
+        // A radio that refuses the row has not stored it.
+        if (!RequestHalf(frame, WriteReplyLength, {}, reply) || static_cast<std::uint8_t>(reply.at(0)) != AckByte)
+            return false;
     }
     advanceProgress();
     return true;
@@ -91,7 +94,7 @@ bool TSendThread::WriteRow(std::uint16_t address, const TRow& row, std::uint8_t 
 void TSendThread::SendEnd()
 {
     QByteArray nothing;
-    exchange({QByteArray(1, static_cast<char>(EndByte)), TAwait::TransmitDrain, 1},
+    exchange({QByteArray(1, static_cast<char>(EndByte)), TAwait::TransmitDrain, 1, {}},
              DrainWaitLimitMs, nothing);
 }
 
@@ -143,9 +146,10 @@ void TSendThread::Stop()
     m_handover.release();
 }
 
-bool TSendThread::RequestHalf(const QByteArray& frame, int replyLength, QByteArray& reply)
+bool TSendThread::RequestHalf(const QByteArray& frame, int replyLength, const QByteArray& echo,
+                              QByteArray& reply)
 {
-    if (!exchange({frame, TAwait::Reply, replyLength}, ReplyWaitLimitMs, reply))
+    if (!exchange({frame, TAwait::Reply, replyLength, echo}, ReplyWaitLimitMs, reply))
         return false;
     msleep(static_cast<unsigned long>(m_replyPauseMs));
     return true;

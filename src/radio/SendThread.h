@@ -46,7 +46,8 @@ protected:
     void run() override;
 
 private:
-    bool RequestHalf(const QByteArray& frame, int replyLength, QByteArray& reply);
+    // The reply must begin with echo.
+    bool RequestHalf(const QByteArray& frame, int replyLength, const QByteArray& echo, QByteArray& reply);
     // Posts the request and waits for the link's hand-over; false on a line fault, a stop or
     // when the wait expired.
     bool exchange(const TLinkRequest& request, int limitMs, QByteArray& reply);

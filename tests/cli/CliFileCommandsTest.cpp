@@ -4,6 +4,7 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
 #include "support/CliProcessTest.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -283,6 +284,18 @@ TEST_F(CliFileCommandsTest, ExitCodesTellUsageBadInputAndFileErrorsApart)
         EXPECT_FALSE(QFile::exists(out));
     }
     EXPECT_EQ(Run({"--help"}).Code, 0);
+}
+
+TEST_F(CliFileCommandsTest, ImportWritesOnlyOverRegularFiles)
+{
+    const QString csv = WriteFile("in.csv", SampleCsv.toUtf8());
+    for (const TSpecialFile& target : MakeSpecialFiles(folder.path())) {
+        SCOPED_TRACE(target.Kind);
+        const TCliRun run = Run({"import", csv, "-o", target.Path});
+        EXPECT_EQ(run.Code, 3) << qPrintable(run.Err);
+        EXPECT_TRUE(run.Err.contains("not a regular file")) << qPrintable(run.Err);
+        EXPECT_TRUE(target.Unchanged());
+    }
 }
 
 TEST_F(CliFileCommandsTest, MessagesAreEnglishWhateverLanguageFileLiesBeside)

@@ -2,7 +2,9 @@
 // private program folder, against the built virtual radio on a pseudo-terminal.
 #include "cli/CodeplugJson.h"
 #include "codeplug/CodeplugFile.h"
+#include "radio/WriteTransfer.h"
 #include "support/CliProcessTest.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 #include "support/VirtualRadio.h"
 #include "virtual-radio/RadioEngine.h"
@@ -96,6 +98,19 @@ TEST_F(CliRadioCommandsTest, ReadGivesTheRadiosCodeplugThroughAPathOrAPortName)
     }
 }
 
+TEST_F(CliRadioCommandsTest, ReadWritesOnlyOverRegularFiles)
+{
+    TVirtualRadio radio({});
+    ASSERT_FALSE(radio.Port().isEmpty());
+    for (const TSpecialFile& target : MakeSpecialFiles(folder.path())) {
+        SCOPED_TRACE(target.Kind);
+        const TCliRun run = Run({"read", "--port", radio.Port(), "-o", target.Path});
+        EXPECT_EQ(run.Code, 3) << qPrintable(run.Err);
+        EXPECT_TRUE(run.Err.contains("not a regular file")) << qPrintable(run.Err);
+        EXPECT_TRUE(target.Unchanged());
+    }
+}
+
 TEST_F(CliRadioCommandsTest, WrittenCodeplugVerifiesAndReadsBackAsTheSameFile)
 {
     const QString sample = SampleCodeplug("sample.dat");
@@ -177,6 +192,12 @@ TEST_F(CliRadioCommandsTest, LinkFaultsEndWithExitFourInBoundedTimeAndKeepTheFil
         {{"--hang-up-after", "10"}, "read"},
         {{"--hang-up-after", "10"}, "write", "partly written codeplug"},
         {{"--silent-after", "20"}, "write"},
+        // Another row's data twice: the silent retry does not help.
+        {{"--wrong-row"}, "read"},
+        {{"--refuse-writes"}, "write"},
+        // The answer comes after the reply timer; the question is answered Cancel.
+        {{"--late-program", "1300"}, "read"},
+        {{"--late-program", "1300"}, "write"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command + (" " + c.radioOptions.join(' ')).toStdString());
@@ -193,6 +214,57 @@ TEST_F(CliRadioCommandsTest, LinkFaultsEndWithExitFourInBoundedTimeAndKeepTheFil
     }
 }
 
+TEST_F(CliRadioCommandsTest, RadiosThatMisbehaveHarmlesslyAreReadAndWrittenRight)
+{
+    const QJsonArray factory = FactoryChannels("6641");
+    const QString sample = SampleCodeplug("sample.dat");
+    const QStringList faults[] = {
+        {"--stray-byte", "9"},  // the silent retry reads it again
+        {"--babble-ack"},
+        {"--answer-wake-up"},
+        {"--band-model", "ZZ9"},  // the identified model stays, so the file opens again
+    };
+    for (const QStringList& fault : faults) {
+        SCOPED_TRACE(fault.join(' ').toStdString());
+        {
+            TVirtualRadio radio(fault);
+            ASSERT_FALSE(radio.Port().isEmpty());
+            const TCliRun read = Run({"read", "--port", radio.Port(), "-o", PathOf("read.dat")});
+            ASSERT_EQ(read.Code, 0) << qPrintable(read.Err);
+            const QJsonObject dump = Dump(PathOf("read.dat"));
+            EXPECT_EQ(dump["model"].toString(), "K-640(UHF)");
+            EXPECT_EQ(dump["channels"].toArray(), factory);
+        }
+        TVirtualRadio radio(fault);
+        const TCliRun write = Run({"write", "--port", radio.Port(), sample, "--verify"});
+        EXPECT_EQ(write.Code, 0) << qPrintable(write.Err);
+    }
+}
+
+TEST_F(CliRadioCommandsTest, VerifyMismatchHasItsOwnExitCodeAndNamesEachRowOnce)
+{
+    const QString sample = SampleCodeplug("sample.dat");
+    const auto rows = BuildWriteRows(theAll(), theEnMsg(), theFun(), theFrqList(), theChannels());
+    ASSERT_TRUE(rows);
+    const TRadioEngine factory("6641");
+    QStringList expected;
+    for (const TWriteRow& row : *rows) {
+        if (factory.Row(row.Address) != row.Row)
+            expected << QStringLiteral("the row at 0x%1 differs").arg(row.Address, 4, 16, QLatin1Char('0'));
+    }
+    ASSERT_FALSE(expected.isEmpty());
+
+    TVirtualRadio radio({"--forget-writes"});
+    const TCliRun run = Run({"write", "--port", radio.Port(), sample, "--verify"});
+    EXPECT_EQ(run.Code, 5) << qPrintable(run.Err);
+    QStringList named;
+    for (const QString& line : run.Err.split('\n')) {
+        if (line.contains("differs"))
+            named << line.mid(line.indexOf("the row"));
+    }
+    EXPECT_EQ(named, expected);
+}
+
 TEST_F(CliRadioCommandsTest, PortThatCannotBeOpenedEndsWithExitFour)
 {
     const QString sample = SampleCodeplug("sample.dat");
@@ -203,6 +275,8 @@ TEST_F(CliRadioCommandsTest, PortThatCannotBeOpenedEndsWithExitFour)
                                   : Run({"write", "--port", port, sample});
             EXPECT_EQ(run.Code, 4) << qPrintable(run.Err);
             EXPECT_TRUE(run.Err.contains("The port cannot be opened")) << qPrintable(run.Err);
+            EXPECT_EQ(run.Err.contains("The device /dev/k640-no-such-port does not exist"), port[0] == '/')
+                << qPrintable(run.Err);
             EXPECT_LT(run.ElapsedMs, FailureLimitMs);
         }
     }

@@ -4,6 +4,7 @@
 #include "codeplug/GlobalState.h"
 #include "support/FreshState.h"
 #include "support/ScriptedMsgBox.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDateTime>
@@ -400,6 +401,26 @@ TEST_F(CodeplugFileTest, AFailedSaveKeepsThePreviousFileAndModified)
     }
     EXPECT_TRUE(QFileInfo(PathOf("folder.dat")).isDir());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);  // no temporary file left
+}
+
+TEST_F(CodeplugFileTest, SaveWritesOnlyOverRegularFiles)
+{
+    UhfCodeplug();
+    for (const TSpecialFile& target : MakeSpecialFiles(folder.path())) {
+        SCOPED_TRACE(target.Kind);
+        messages.Clear();
+        EXPECT_EQ(WriteCodeplugFile(target.Path).Status, TFileStatus::CannotSave);
+        EXPECT_TRUE(target.Unchanged());
+        EXPECT_TRUE(theAll().Modified);
+        EXPECT_EQ(messages.Texts(), std::vector<QString>{theLanguage().FileSaveError.arg(
+                                        target.Path, theLanguage().NotRegularFile)});
+    }
+    // A symbolic link is followed: the regular file it leads to is replaced, the link stays.
+    const QString file = WriteFile("target.dat", "old");
+    ASSERT_TRUE(QFile::link(file, PathOf("link.dat")));
+    ASSERT_TRUE(WriteCodeplugFile(PathOf("link.dat")).Ok());
+    EXPECT_TRUE(QFileInfo(PathOf("link.dat")).isSymLink());
+    EXPECT_EQ(ReadTestFile(file).size(), CodeplugFileRowCount(16, 39) * CodeplugRowSize);
 }
 
 TEST_F(CodeplugFileTest, AChannelThatCannotBeReadRefusesTheSave)

@@ -4,7 +4,9 @@
 #include "radio/WriteTransfer.h"
 
 #include "channels/ChannelTable.h"
+#include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
+#include "radio/PortProblem.h"
 #include "support/FakeSerialLink.h"
 #include "support/FreshState.h"
 #include "support/ShownMessages.h"
@@ -249,7 +251,11 @@ TEST_F(RadioLinkTest, PortThatCannotBeOpenedClosesTheDialogLater)
         transfer->Link().FormShow();
         EXPECT_EQ(Shown().size(), c.Message ? 1u : 0u);
         if (c.Message) {
-            EXPECT_EQ(Shown().front(), (TMessage{theLanguage().LPortError, MsgInformation}));
+            // A device that exists says why it failed; a name without one says no more.
+            const TMessage expected{c.Refused ? theLanguage().LPortError + '\n' + PortOpenProblem("/dev/ttyUSB0")
+                                              : theLanguage().LPortError,
+                                    MsgInformation};
+            EXPECT_EQ(Shown().front(), expected);
         }
         QTest::qWait(200);
         EXPECT_EQ(close.count(), 0);
@@ -654,6 +660,123 @@ TEST_F(CompleteTransferTest, ChannelTextThatIsNoNumberWritesNothing)
     EXPECT_EQ(CountFrames(TFrameKind::Write), 0);
     EXPECT_EQ(theAll().ChannelBits, "unchanged");
     EXPECT_TRUE(transfer->Link().OkEnabled());
+}
+
+// ---- hostile radios ---------------------------------------------------------------------------
+
+// Each radio misbehaves in one way. Every transfer ends in bounded time with the right message,
+// and a transfer that reports success holds the radio's true content: a read the radio's rows, a
+// write rows that the radio really stored.
+TEST_F(CompleteTransferTest, HostileRadiosNeverGetASuccessWithAWrongResult)
+{
+    const TMessage readOk{theLanguage().ReadOk, MsgInformation};
+    const TMessage writeOk{theLanguage().WriteOk, MsgInformation};
+    const struct {
+        const char* Name;
+        TTransferKind Kind;
+        std::function<void(TRadioFaults&)> Fault;
+        std::vector<TMessage> Messages;
+        int ProgramRequests;
+    } cases[] = {
+        // Channel 4's first half: the silent retry reads it right.
+        {"stray byte before a reply", TTransferKind::Read, [](TRadioFaults& f) { f.StrayByteBeforeRead = 9; },
+         {readOk}, 2},
+        {"reply for another row", TTransferKind::Read, [](TRadioFaults& f) { f.WrongRowReply = true; },
+         {ComErrorBox()}, 2},
+        {"babbling acknowledges, read", TTransferKind::Read, [](TRadioFaults& f) { f.BabbleAcknowledge = true; },
+         {readOk}, 1},
+        {"babbling acknowledges, write", TTransferKind::Write,
+         [](TRadioFaults& f) { f.BabbleAcknowledge = true; }, {writeOk}, 1},
+        {"refused writes", TTransferKind::Write, [](TRadioFaults& f) { f.RefuseWrites = true; },
+         {ComErrorBox()}, 1},
+        {"band row with an unknown model", TTransferKind::Read,
+         [](TRadioFaults& f) { f.BandModelCode = "ZZ9"; }, {readOk}, 1},
+        {"answer to the wake-up byte, read", TTransferKind::Read, [](TRadioFaults& f) { f.AnswerWakeUp = true; },
+         {readOk}, 1},
+        {"answer to the wake-up byte, write", TTransferKind::Write,
+         [](TRadioFaults& f) { f.AnswerWakeUp = true; }, {writeOk}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        box.Clear();
+        theAll().Modified = false;
+        SetCurrentModel(theAll(), *theMacList().FindByCode("6641"));
+        theChannels().ResetChannelRows();
+        theChannels().StoreChannel(1, First);
+        theChannels().StoreChannel(3, NoTx);
+        const auto rows = BuildWriteRows(theAll(), theEnMsg(), theFun(), theFrqList(), theChannels());
+        ASSERT_TRUE(rows);
+        radio = RadioWith(c.Fault);
+        const TRadioEngine before = radio;
+        const TAnyTransfer transfer = MakeOfKind(c.Kind);
+        TRadioLink* link = transfer.Link;
+        QElapsedTimer clock;
+        clock.start();
+        link->FormShow();
+        link->btnOkClick();
+        ASSERT_TRUE(WaitShown(c.Messages.size(), 6 * SlowStep));
+        QTest::qWait(TryTimeMs + 500);  // nothing more comes
+        EXPECT_EQ(Shown(), c.Messages);
+        EXPECT_EQ(CountFrames(TFrameKind::ProgramRequest), c.ProgramRequests);
+        // The handshake keeps its order whatever the radio says in between.
+        ASSERT_GE(port->Frames().size(), 3u);
+        std::vector<TFrameKind> opening;
+        for (size_t i = 0; i < 3; ++i)
+            opening.push_back(port->Frames()[i].Kind);
+        EXPECT_EQ(opening, (std::vector<TFrameKind>{TFrameKind::WakeUp, TFrameKind::ProgramRequest,
+                                                    TFrameKind::Identify}));
+        const bool completed = c.Messages.back() == readOk || c.Messages.back() == writeOk;
+        EXPECT_EQ(link->RunCompleted(), completed);
+
+        if (c.Kind == TTransferKind::Write) {
+            for (const TWriteRow& row : *rows) {
+                EXPECT_EQ(radio.Row(row.Address), completed ? row.Row : before.Row(row.Address))
+                    << "row " << row.Address;
+            }
+            continue;
+        }
+        const auto* read = static_cast<TReadTransfer*>(transfer.Owner.get());
+        EXPECT_EQ(read->ReadSucceeded(), completed);
+        if (!completed)
+            continue;
+        for (int k = 1; k <= 16; ++k) {
+            TChannel channel;
+            const bool held = TBWriteRead::DecodeChannel(radio.Row(16 * k), channel);
+            EXPECT_EQ(read->StagedChannels()[static_cast<size_t>(k - 1)],
+                      held ? std::optional<TChannel>(channel) : std::nullopt) << "channel " << k;
+        }
+        EXPECT_EQ(theEnMsg().Line1, "K-640");
+        // A read never makes a codeplug that Open refuses: an unknown code in the band row
+        // leaves the identified model.
+        EXPECT_EQ(theAll().ModelCode, "6641");
+        theChannels().TakeStagedChannels(read->StagedChannels());
+        const QString saved = AppPath() + "read.dat";
+        ASSERT_TRUE(WriteCodeplugFile(saved).Ok());
+        EXPECT_TRUE(ReadCodeplugFile(saved).Ok());
+    }
+}
+
+// A radio that answers the program request only after the reply timer has asked: nothing runs
+// behind the open question, neither on Cancel nor on Retry.
+TEST_F(CompleteTransferTest, LateAnswerWhileTheQuestionIsOpenIsDropped)
+{
+    for (const TTransferKind kind : {TTransferKind::Read, TTransferKind::Write}) {
+        SCOPED_TRACE(kind == TTransferKind::Read ? "read" : "write");
+        box.Clear();
+        box.HoldQuestionsOpen(1000);
+        box.Answer({MsgResultRetry, MsgResultCancel});
+        radio = RadioWith([](TRadioFaults& f) { f.ProgramAnswerDelayMs = 1300; });
+        const TAnyTransfer transfer = MakeOfKind(kind);
+        transfer.Link->FormShow();
+        transfer.Link->btnOkClick();
+        ASSERT_TRUE(WaitShown(2, 4 * SlowStep));
+        QTest::qWait(2 * TryTimeMs);
+        EXPECT_EQ(Shown(), (std::vector<TMessage>{ComErrorQuestion(), ComErrorQuestion()}));
+        EXPECT_EQ(CountFrames(TFrameKind::Acknowledge), 0) << "no transfer began";
+        EXPECT_EQ(CountFrames(TFrameKind::Write), 0);
+        EXPECT_FALSE(transfer.Link->RunCompleted());
+        EXPECT_TRUE(transfer.Link->OkEnabled());
+    }
 }
 
 // ---- the rows of a write -----------------------------------------------------------------------

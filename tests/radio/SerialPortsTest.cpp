@@ -1,6 +1,9 @@
 // Port names and devices, the port list, and the serial link on a real (pseudo-)terminal.
 #include "radio/ComPorts.h"
+#include "radio/PortProblem.h"
 #include "radio/QtSerialLink.h"
+
+#include "codeplug/GlobalState.h"
 
 #include "locale/IniFile.h"
 #include "support/PseudoTerminal.h"
@@ -10,7 +13,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +96,40 @@ TEST(QtSerialLinkTest, CarriesBytesBothWaysAndReportsTheHangUp)
     EXPECT_TRUE(QTest::qWaitFor([&] { return hangUp.count() == 1; }, 2000));
     EXPECT_FALSE(link.IsOpen());
     EXPECT_FALSE(link.Send("E"));
+}
+
+// Why a device cannot be opened, for each reason the system has.
+TEST(PortOpenProblemTest, NamesTheDeviceAndTheReason)
+{
+    TLanguage& language = theLanguage();
+    SetBuiltInMessages(language);
+    QTemporaryDir folder;
+    const QString file = folder.path() + "/file";
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString fifo = folder.path() + "/fifo";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    PseudoTerminal held;
+    TQtSerialLink holder;
+    ASSERT_TRUE(holder.Open(held.Device()));
+    PseudoTerminal locked;
+    std::vector<std::pair<QString, QString>> cases{
+        {"/dev/k640-no-such-port", language.PortMissing},
+        {file, language.PortNotSerial},
+        {fifo, language.PortNotSerial},
+        {"/dev/null", language.PortNotSerial},  // a device, but no terminal
+        {held.Device(), language.PortBusy},
+    };
+    // Permissions bind everyone but the superuser.
+    if (::geteuid() != 0 && ::chmod(QFile::encodeName(locked.Device()).constData(), 0) == 0)
+        cases.push_back({locked.Device(), language.PortNoAccess});
+    for (const auto& [device, text] : cases) {
+        SCOPED_TRACE(device.toStdString());
+        EXPECT_EQ(PortOpenProblem(device), text.arg(device));
+    }
+    EXPECT_EQ(PortOpenErrorText("/dev/ttyUSB0", EACCES), language.PortNoAccess.arg("/dev/ttyUSB0"));
+    EXPECT_TRUE(language.PortNoAccess.contains("dialout"));
+    EXPECT_EQ(PortOpenErrorText("/dev/ttyUSB0", EIO),
+              language.PortOtherError.arg("/dev/ttyUSB0", QString::fromLocal8Bit(std::strerror(EIO))));
 }
 
 } // namespace

@@ -124,6 +124,8 @@ TEST(VirtualRadioTool, OptionsReachTheRadio)
         {{"--refuse-program"}, QByteArray(1, TRadioEngine::Nak), {}},
         {{"--short-read"}, Identification("6641"), blankRead.left(11)},
         {{"--silent-after", "3"}, Identification("6641"), {}},
+        {{"--wrong-row"}, Identification("6641"), ReadRequest(0x0010) + RowBytes(TRadioEngine("6641").Row(0x10)).left(8)},
+        {{"--stray-byte", "1"}, Identification("6641"), QByteArray(1, '\0') + blankRead},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -140,6 +142,30 @@ TEST(VirtualRadioTool, OptionsReachTheRadio)
     line.Handshake();
     line.Exchange(read, 12);
     EXPECT_EQ(line.Exchange(AckByte, 1), QByteArray(1, TRadioEngine::Nak));
+}
+
+TEST(VirtualRadioTool, EndsWithTheProcessThatStartedIt)
+{
+    // A shell starts the radio, tells its process id and then dies without a word.
+    QProcess shell;
+    shell.start("/bin/sh", {"-c", "\"$0\" >/dev/null & echo $!; wait", QStringLiteral(K640_VIRTUAL_RADIO_PATH)});
+    ASSERT_TRUE(shell.waitForReadyRead(5000));
+    const pid_t radio = shell.readLine().trimmed().toInt();
+    ASSERT_GT(radio, 0);
+    // Running, or ended and not yet reaped by whoever inherits it.
+    const auto running = [radio] {
+        QFile status(QStringLiteral("/proc/%1/stat").arg(radio));
+        return status.open(QIODevice::ReadOnly) && !status.readAll().contains(") Z ");
+    };
+    QThread::msleep(500);
+    ASSERT_TRUE(running());
+    shell.kill();
+    shell.waitForFinished();
+    QElapsedTimer clock;
+    clock.start();
+    while (running() && clock.elapsed() < 3000)
+        QThread::msleep(20);
+    EXPECT_FALSE(running());
 }
 
 TEST(VirtualRadioTool, HangsUpTheLineWhenAsked)

@@ -1,7 +1,8 @@
 #pragma once
 // A serial link without a port, for tests: what the program sends goes to an in-process radio
-// (TRadioEngine) and the radio's replies come back on the next turn of the event loop, as a real
-// port would deliver them. Line errors and hang-ups are injected on request.
+// (TRadioEngine) and the radio's replies come back on the next turn of the event loop (or as late
+// as the radio answers), as a real port would deliver them. Line errors and hang-ups are injected
+// on request.
 
 #include "radio/SerialLink.h"
 #include "virtual-radio/RadioEngine.h"
@@ -64,12 +65,18 @@ public:
     {
         if (!m_open)
             return false;
-        m_radio.Feed(bytes);
-        QByteArray replies;
-        for (const TRadioFrame& frame : collectFrames())
-            replies += Tamper ? Tamper(frame) : frame.Reply;
-        if (!replies.isEmpty())
-            QTimer::singleShot(0, this, [this, replies] { deliver(replies); });
+        std::vector<TRadioReply> answers = m_radio.Feed(bytes);
+        const std::vector<TRadioFrame> frames = collectFrames();
+        if (Tamper) {
+            QByteArray replies;
+            for (const TRadioFrame& frame : frames)
+                replies += Tamper(frame);
+            answers = {{0, replies, 0}};
+        }
+        for (const TRadioReply& answer : answers) {
+            if (!answer.Bytes.isEmpty())
+                QTimer::singleShot(answer.DelayMs, this, [this, bytes = answer.Bytes] { deliver(bytes); });
+        }
         if (m_radio.HungUp())
             QTimer::singleShot(0, this, [this] { HangUp(); });
         return true;

@@ -4,7 +4,9 @@
 
 #include "locale/MsgBox.h"
 
+#include <QEventLoop>
 #include <QString>
+#include <QTimer>
 #include <deque>
 #include <mutex>
 #include <vector>
@@ -29,6 +31,9 @@ public:
         m_answers.insert(m_answers.end(), results);
     }
 
+    // Every question stays open this long, with events running under it as under a modal box.
+    void HoldQuestionsOpen(int ms) { m_holdMs = ms; }
+
     std::vector<TShownMessage> Shown() const
     {
         std::lock_guard lock(m_mutex);
@@ -51,6 +56,18 @@ public:
 
     int Present(const QString& caption, const QString& text, int kind) override
     {
+        const int answer = Record(caption, text, kind);
+        if (kind != MsgInformation && m_holdMs > 0) {
+            QEventLoop open;
+            QTimer::singleShot(m_holdMs, &open, &QEventLoop::quit);
+            open.exec();
+        }
+        return answer;
+    }
+
+private:
+    int Record(const QString& caption, const QString& text, int kind)
+    {
         std::lock_guard lock(m_mutex);
         m_shown.push_back({caption, text, kind});
         if (!m_answers.empty()) {
@@ -61,9 +78,10 @@ public:
         return UnattendedAnswer(kind);
     }
 
-private:
+
     mutable std::mutex m_mutex;
     TMsgPresenter* m_previous = nullptr;
     std::deque<int> m_answers;
     std::vector<TShownMessage> m_shown;
+    int m_holdMs = 0;
 };

@@ -132,10 +132,11 @@ void TPtyServer::TakeInput(TClock::time_point now)
     const TClock::time_point start = m_pace ? std::max(now, m_inputClear) : now;
     m_inputClear = start + count * ByteTime;
     for (const TRadioReply& reply : m_engine.Feed(QByteArray(buffer, static_cast<int>(count)))) {
-        const TClock::time_point due = start + reply.AfterInputBytes * ByteTime;
+        const std::chrono::milliseconds delay{reply.DelayMs};
+        const TClock::time_point due = start + reply.AfterInputBytes * ByteTime + delay;
         for (const char byte : reply.Bytes) {
             if (!m_pace) {
-                m_output.push_back({now, byte});
+                m_output.push_back({now + delay, byte});
                 continue;
             }
             m_outputClear = std::max(due, m_outputClear) + ByteTime;

@@ -165,8 +165,9 @@ void TRadioEngine::Complete(TFrameKind kind, int position, std::vector<TRadioRep
     if (silent)
         reply.clear();
     m_frames.push_back({kind, std::exchange(m_pending, {}), reply});
+    const int delay = kind == TFrameKind::ProgramRequest ? m_faults.ProgramAnswerDelayMs : 0;
     if (!reply.isEmpty())
-        replies.push_back({position, reply});
+        replies.push_back({position, reply, delay});
     if (m_faults.HangUpAfterFrames && m_frameCount >= *m_faults.HangUpAfterFrames)
         m_hungUp = true;
 }
@@ -177,7 +178,7 @@ QByteArray TRadioEngine::ReplyTo(TFrameKind kind)
     switch (kind) {
     case TFrameKind::WakeUp:
         m_session = TSession::Idle;
-        return {};
+        return m_faults.AnswerWakeUp ? QByteArray(1, static_cast<char>(Ack)) : QByteArray();
     case TFrameKind::ProgramRequest:
         if (m_faults.IgnoreProgramRequest)
             return {};
@@ -189,21 +190,27 @@ QByteArray TRadioEngine::ReplyTo(TFrameKind kind)
         m_session = TSession::Programming;
         return Identification();
     case TFrameKind::Acknowledge:
-        return QByteArray(1, static_cast<char>(m_faults.WrongAcknowledge ? Nak : Ack));
+        return QByteArray(m_faults.BabbleAcknowledge ? 2 : 1,
+                          static_cast<char>(m_faults.WrongAcknowledge ? Nak : Ack));
     case TFrameKind::Read: {
         // The reply repeats the request, then carries the eight bytes.
-        QByteArray reply = m_pending;
-        const std::uint16_t address = FrameAddress();
+        const auto address = static_cast<std::uint16_t>(FrameAddress() + (m_faults.WrongRowReply ? 16 : 0));
+        QByteArray reply = m_pending.left(1) + static_cast<char>(address >> 8)
+                           + static_cast<char>(address & 0xFF) + m_pending.mid(3);
         for (int i = 0; i < HalfRowLength; ++i)
             reply += static_cast<char>(m_memory[static_cast<std::uint16_t>(address + i)]);
         if (m_faults.ShortReadReply)
             reply.chop(1);
+        if (m_faults.StrayByteBeforeRead && ++m_readCount == *m_faults.StrayByteBeforeRead)
+            reply.prepend('\0');
         return reply;
     }
     case TFrameKind::Write:
     case TFrameKind::SettingsWrite: {
+        if (m_faults.RefuseWrites)
+            return QByteArray(1, static_cast<char>(Nak));
         const std::uint16_t address = FrameAddress();
-        for (int i = 0; i < HalfRowLength; ++i)
+        for (int i = 0; i < HalfRowLength && !m_faults.ForgetWrites; ++i)
             m_memory[static_cast<std::uint16_t>(address + i)] =
                 static_cast<std::uint8_t>(m_pending[ReadFrameLength + i]);
         return QByteArray(1, static_cast<char>(Ack));
@@ -277,7 +284,8 @@ void TRadioEngine::LoadFactoryMemory()
     const TFun factorySettings;
     TBWriteRead::EncodeSettings1(row, factorySettings);
     SetRow(messageAddress + 4 * 16, row);
-    TBWriteRead::EncodeBand(row, bands.CodeOf(bandText), m_modelCode);
+    TBWriteRead::EncodeBand(row, bands.CodeOf(bandText),
+                            m_faults.BandModelCode.isEmpty() ? m_modelCode : m_faults.BandModelCode);
     SetRow(messageAddress + 5 * 16, row);
     TBWriteRead::EncodeSettings2(row, factorySettings);
     SetRow(SettingsRow2Address, row);

@@ -22,6 +22,14 @@ struct TRadioFaults {
     std::optional<int> SilentAfterFrames;  // frames after this many get no reply
     std::optional<int> HangUpAfterFrames;  // the line goes dead after this many frames' replies
     QString IdentModelCode;             // when not empty, the identification reports this code
+    QString BandModelCode;              // when not empty, the band row carries this model code
+    bool AnswerWakeUp = false;          // the wake-up byte is answered with 0x06
+    int ProgramAnswerDelayMs = 0;       // the answer to "PROGRAM" comes this late
+    std::optional<int> StrayByteBeforeRead;  // a stray byte comes before the reply to this read (from 1)
+    bool WrongRowReply = false;         // a read is answered with the row above, echo included
+    bool BabbleAcknowledge = false;     // every acknowledge is answered with two 0x06
+    bool RefuseWrites = false;          // write requests are answered with 0x15 and store nothing
+    bool ForgetWrites = false;          // write requests are acknowledged and store nothing
 };
 
 enum class TFrameKind {
@@ -53,6 +61,7 @@ QString DescribeFrame(const TRadioFrame& frame);
 struct TRadioReply {
     int AfterInputBytes = 0;
     QByteArray Bytes;
+    int DelayMs = 0;  // the radio takes this long before it answers
 };
 
 class TRadioEngine {
@@ -107,6 +116,7 @@ private:
     TSession m_session = TSession::Idle;
     QByteArray m_pending;  // the frame being received
     int m_frameCount = 0;
+    int m_readCount = 0;
     bool m_hungUp = false;
     std::vector<TRadioFrame> m_frames;
 };

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <optional>
+#include <sys/prctl.h>
 #include <unistd.h>
 #include <variant>
 
@@ -44,6 +45,8 @@ const char Usage[] =
     "  --hang-up-after N      hang up the line after answering the first N frames\n"
     "  --ident-model CODE     report this model code in the identification\n"
     "\n"
+    "The radio ends itself, as on SIGTERM, when the process that started it ends.\n"
+    "\n"
     "exit codes: 0 done, 1 usage error, 2 the port, the link or the image failed\n";
 
 volatile std::sig_atomic_t stopRequested = 0;
@@ -74,7 +77,7 @@ bool IsModelCode(const QString& code)
     return std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= ' ' && c <= '~'; });
 }
 
-std::optional<int> FrameCount(const QString& text)
+std::optional<int> Count(const QString& text)
 {
     bool ok = false;
     const int count = text.toInt(&ok);
@@ -89,9 +92,13 @@ std::variant<TOptions, int> ParseOptions(const QStringList& arguments)
         image("image", {}, "FILE"), pace("pace"), trace("trace"), help("help"), ignoreProgram("ignore-program"),
         refuseProgram("refuse-program"), shortRead("short-read"), wrongAck("wrong-ack"),
         silentAfter("silent-after", {}, "N"), hangUpAfter("hang-up-after", {}, "N"),
-        identModel("ident-model", {}, "CODE");
+        identModel("ident-model", {}, "CODE"), bandModel("band-model", {}, "CODE"),
+        answerWakeUp("answer-wake-up"), lateProgram("late-program", {}, "MS"), strayByte("stray-byte", {}, "N"),
+        wrongRow("wrong-row"), babbleAck("babble-ack"), refuseWrites("refuse-writes"),
+        forgetWrites("forget-writes");
     parser.addOptions({model, link, image, pace, trace, help, ignoreProgram, refuseProgram, shortRead,
-                       wrongAck, silentAfter, hangUpAfter, identModel});
+                       wrongAck, silentAfter, hangUpAfter, identModel, bandModel, answerWakeUp, lateProgram,
+                       strayByte, wrongRow, babbleAck, refuseWrites, forgetWrites});
 
     auto usageError = [](const QString& text) {
         Complain(text);
@@ -117,7 +124,13 @@ std::variant<TOptions, int> ParseOptions(const QStringList& arguments)
     faults.RefuseProgramRequest = parser.isSet(refuseProgram);
     faults.ShortReadReply = parser.isSet(shortRead);
     faults.WrongAcknowledge = parser.isSet(wrongAck);
-    for (const auto& [option, code] : {std::pair{&model, &options.Model}, std::pair{&identModel, &faults.IdentModelCode}}) {
+    faults.AnswerWakeUp = parser.isSet(answerWakeUp);
+    faults.WrongRowReply = parser.isSet(wrongRow);
+    faults.BabbleAcknowledge = parser.isSet(babbleAck);
+    faults.RefuseWrites = parser.isSet(refuseWrites);
+    faults.ForgetWrites = parser.isSet(forgetWrites);
+    for (const auto& [option, code] : {std::pair{&model, &options.Model}, std::pair{&identModel, &faults.IdentModelCode},
+                                       std::pair{&bandModel, &faults.BandModelCode}}) {
         if (!parser.isSet(*option))
             continue;
         *code = parser.value(*option);
@@ -125,15 +138,19 @@ std::variant<TOptions, int> ParseOptions(const QStringList& arguments)
             return usageError(QStringLiteral("--%1 wants one to four ASCII characters, not \"%2\"")
                                   .arg(option->names().first(), *code));
     }
+    std::optional<int> programDelay;
     for (const auto& [option, count] : {std::pair{&silentAfter, &faults.SilentAfterFrames},
-                                        std::pair{&hangUpAfter, &faults.HangUpAfterFrames}}) {
+                                        std::pair{&hangUpAfter, &faults.HangUpAfterFrames},
+                                        std::pair{&strayByte, &faults.StrayByteBeforeRead},
+                                        std::pair{&lateProgram, &programDelay}}) {
         if (!parser.isSet(*option))
             continue;
-        *count = FrameCount(parser.value(*option));
+        *count = Count(parser.value(*option));
         if (!*count)
-            return usageError(QStringLiteral("--%1 wants a number of frames, not \"%2\"")
+            return usageError(QStringLiteral("--%1 wants a number, not \"%2\"")
                                   .arg(option->names().first(), parser.value(*option)));
     }
+    faults.ProgramAnswerDelayMs = programDelay.value_or(0);
     return options;
 }
 
@@ -189,6 +206,18 @@ sigset_t BlockStopSignals()
     return waitMask;
 }
 
+// A radio left behind by a test or a script that died would serve forever: it goes with the
+// process that started it. One started by nobody in particular (its parent is init) stays.
+void EndWithParent()
+{
+    const pid_t parent = ::getppid();
+    if (parent == 1)
+        return;
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() != parent)  // the parent died before it could be watched
+        ::raise(SIGTERM);
+}
+
 int Run(const TOptions& options)
 {
     TRadioEngine engine(options.Model, options.Faults);
@@ -198,6 +227,7 @@ int Run(const TOptions& options)
         return ExitFailure;
     }
     const sigset_t waitMask = BlockStopSignals();
+    EndWithParent();
 
     TPtyServer server(engine, options.Pace, options.Trace);
     if (!server.Open(&error)) {
