@@ -1,11 +1,19 @@
 #include "cli/CliCommand.h"
 
 #include "codeplug/GlobalState.h"
+#include "codeplug/ReadFile.h"
 #include "codeplug/ReplaceFile.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <cstdio>
+
+namespace {
+
+// A channel list or a codeplug document is a few kilobytes; this bound keeps a device or a huge
+// file from filling the memory.
+constexpr qint64 MostTextBytes = 1 << 20;
+
+} // namespace
 
 void ReportError(const QString& text)
 {
@@ -63,14 +71,10 @@ int WriteOutput(const QByteArray& bytes, const QString& path)
 
 std::optional<QString> ReadTextFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportError(theLanguage().FileOpenError.arg(path, file.errorString()));
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        ReportError(theLanguage().FileOpenError.arg(path, file.errorString()));
+    QByteArray bytes;
+    QString reason;
+    if (ReadRegularFile(path, MostTextBytes, bytes, reason) != TReadStatus::Read) {
+        ReportError(theLanguage().FileOpenError.arg(path, reason));
         return std::nullopt;
     }
     return QString::fromUtf8(bytes);

@@ -2,12 +2,12 @@
 
 #include "channels/ChannelTable.h"
 #include "codeplug/GlobalState.h"
+#include "codeplug/ReadFile.h"
 #include "codeplug/ReplaceFile.h"
 #include "codeplug/RowCodec.h"
 #include "locale/MsgBox.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <optional>
@@ -18,8 +18,7 @@ namespace {
 constexpr int MessageRowCount = 4;
 constexpr int BitmapFlagsPerRow = 128;
 constexpr int ChannelsWithoutBitmaps = 16;
-// Far beyond the longest layout; rows past a model's layout are never read, so a huge file (or a
-// device) costs no more than this.
+// Far beyond the longest layout: a larger file is no codeplug and is not read at all.
 constexpr qint64 MostBytesRead = 1 << 20;
 
 // Gap rows written between the last channel and settings row 2: G - 1, none when G is 1 or less.
@@ -225,13 +224,13 @@ TFileResult WriteCodeplugFile(const QString& path)
 
 TFileResult ReadCodeplugFile(const QString& path)
 {
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return Fail(TFileStatus::CannotOpen, theLanguage().FileOpenError.arg(path, source.errorString()));
-    const QByteArray image = source.read(MostBytesRead);
-    if (source.error() != QFileDevice::NoError)
-        return Fail(TFileStatus::CannotOpen, theLanguage().FileOpenError.arg(path, source.errorString()));
-    source.close();
+    QByteArray image;
+    QString reason;
+    const TReadStatus read = ReadRegularFile(path, MostBytesRead, image, reason);
+    if (read == TReadStatus::TooLarge)
+        return FailDamaged(path);
+    if (read != TReadStatus::Read)
+        return Fail(TFileStatus::CannotOpen, theLanguage().FileOpenError.arg(path, reason));
 
     if (image.size() < CodeplugRowSize)
         return FailDamaged(path);

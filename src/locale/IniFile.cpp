@@ -1,8 +1,10 @@
 #include "locale/IniFile.h"
 
+#include "codeplug/ReadFile.h"
+#include "codeplug/ReplaceFile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <optional>
@@ -91,30 +93,12 @@ QByteArrayView unquote(QByteArrayView value)
 
 // Reads the whole file; a missing file gives no bytes. False only when the file exists but
 // cannot be read or is too large.
+// A missing file reads as empty; anything else that cannot be read is a failure.
 bool readFile(const QString& path, QByteArray& bytes, QString* reason, bool* tooLarge)
 {
-    bytes.clear();
-    *tooLarge = false;
-    QFile file(path);
-    if (!file.exists())
-        return true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    // One byte more than allowed tells a file that is too large, even one that grows meanwhile.
-    bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *reason = file.errorString();
-        return false;
-    }
-    if (bytes.size() > MaxFileBytes) {
-        bytes.clear();
-        *tooLarge = true;
-        *reason = QStringLiteral("the file is larger than 1 MiB");
-        return false;
-    }
-    return true;
+    const TReadStatus status = ReadRegularFile(path, MaxFileBytes, bytes, *reason);
+    *tooLarge = status == TReadStatus::TooLarge;
+    return status == TReadStatus::Read || status == TReadStatus::Missing;
 }
 
 QByteArray lineBreakOf(const QByteArray& bytes)
@@ -267,11 +251,8 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
         insertLines(bytes.size(), '[' + *encodedSection + ']' + lineBreak + entry + lineBreak);
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return fail(file.errorString());
+    if (!ReplaceFileContent(m_path, bytes, reason))
+        return fail(reason);
     Take(std::move(bytes));
     return true;
 }

@@ -298,6 +298,23 @@ TEST_F(CliFileCommandsTest, ImportWritesOnlyOverRegularFiles)
     }
 }
 
+TEST_F(CliFileCommandsTest, InputThatIsNoRegularFileIsRefusedWithoutReadingIt)
+{
+    // A FIFO would block and /dev/zero would never end; both must fail at once.
+    std::vector<TSpecialFile> inputs = MakeSpecialFiles(folder.path());
+    inputs.push_back({"endless device", QStringLiteral("/dev/zero"), S_IFCHR});
+    for (const TSpecialFile& input : inputs) {
+        SCOPED_TRACE(input.Kind);
+        for (const QStringList& arguments : {QStringList{"import", input.Path, "-o", PathOf("out.dat")},
+                                             QStringList{"dump", input.Path}}) {
+            const TCliRun run = Run(arguments);
+            EXPECT_EQ(run.Code, 3) << qPrintable(run.Err);
+            EXPECT_TRUE(run.Err.contains("not a regular file")) << qPrintable(run.Err);
+            EXPECT_FALSE(QFile::exists(PathOf("out.dat")));
+        }
+    }
+}
+
 TEST_F(CliFileCommandsTest, MessagesAreEnglishWhateverLanguageFileLiesBeside)
 {
     WriteFile("Chinese.Ini", "[Language]\nFileDamaged=BROKEN %1\nFileOpenError=NOPE %1\n");

@@ -360,11 +360,28 @@ TEST_F(CodeplugFileTest, APathThatCannotBeOpenedIsReportedWithItsReason)
     }
 }
 
-TEST_F(CodeplugFileTest, AnEndlessFileIsReadOnlyAsFarAsNeeded)
+TEST_F(CodeplugFileTest, OnlyARegularFileOfSaneSizeIsRead)
 {
     UhfCodeplug();
+    // A FIFO would block the open and a device may never end: neither is opened.
+    std::vector<TSpecialFile> paths = MakeSpecialFiles(folder.path());
+    paths.push_back({"endless device", QStringLiteral("/dev/zero"), S_IFCHR});
+    for (const TSpecialFile& path : paths) {
+        SCOPED_TRACE(path.Kind);
+        const TSnapshot before = TSnapshot::Take();
+        messages.Clear();
+        EXPECT_EQ(ReadCodeplugFile(path.Path).Status, TFileStatus::CannotOpen);
+        EXPECT_TRUE(TSnapshot::Take() == before);
+        EXPECT_TRUE(path.Unchanged());
+        EXPECT_EQ(messages.Texts(), std::vector<QString>{theLanguage().FileOpenError.arg(
+                                        path.Path, theLanguage().NotRegularFile)});
+    }
+    // A regular file far larger than any codeplug is damaged, and not read into memory whole.
+    QFile huge(PathOf("huge.dat"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(64) << 20));
+    huge.close();
     const TSnapshot before = TSnapshot::Take();
-    EXPECT_EQ(ReadCodeplugFile(QStringLiteral("/dev/zero")).Status, TFileStatus::UnknownModel);
+    EXPECT_EQ(ReadCodeplugFile(huge.fileName()).Status, TFileStatus::Damaged);
     EXPECT_TRUE(TSnapshot::Take() == before);
 }
 

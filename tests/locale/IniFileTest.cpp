@@ -1,6 +1,7 @@
 #include "locale/IniFile.h"
 
 #include "locale/IniTestFiles.h"
+#include "support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFileDevice>
@@ -278,3 +279,17 @@ TEST_F(IniFileTest, WriteIntoReadOnlyFolderFailsAndKeepsTheFile)
 }
 
 } // namespace
+
+TEST_F(IniFileTest, ASpecialFileInThePlaceOfASettingsFileIsNeitherReadNorReplaced)
+{
+    for (const TSpecialFile& path : MakeSpecialFiles(folder.path())) {
+        SCOPED_TRACE(path.Kind);
+        // A FIFO would block the program's start if it were opened.
+        const TIniFile file(path.Path);
+        EXPECT_EQ(file.ReadString("SysInfo", "Com", "Com1"), "Com1");
+        QString error;
+        EXPECT_FALSE(TIniFile(path.Path).WriteString("SysInfo", "Com", "COM2", &error));
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path.Path))) << error.toStdString();
+        EXPECT_TRUE(path.Unchanged());
+    }
+}

@@ -1,10 +1,10 @@
 #include "RadioEngine.h"
 
 #include "codeplug/CodeplugState.h"
+#include "codeplug/ReplaceFile.h"
 #include "settings/ModelCatalog.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <utility>
 
@@ -314,12 +314,10 @@ bool TRadioEngine::LoadImage(const QString& path, QString* error)
 
 bool TRadioEngine::SaveImage(const QString& path, QString* error) const
 {
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly)
-                       && file.write(reinterpret_cast<const char*>(m_memory.data()), MemorySize)
-                              == MemorySize
-                       && file.commit();
+    const QByteArray image(reinterpret_cast<const char*>(m_memory.data()), MemorySize);
+    QString reason;
+    const bool saved = ReplaceFileContent(path, image, reason);
     if (!saved && error)
-        *error = QStringLiteral("cannot save %1: %2").arg(path, file.errorString());
+        *error = QStringLiteral("cannot save %1: %2").arg(path, reason);
     return saved;
 }
