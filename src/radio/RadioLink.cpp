@@ -96,7 +96,9 @@ TRadioLink::TRadioLink(const TLinkVariant& variant, TTransferHooks& hooks,
 
 TRadioLink::~TRadioLink()
 {
-    FormClose();
+    // The transfer that owns the link is going too: it is not told.
+    StopAttempt();
+    m_port->Close();
 }
 
 // ---- the dialog's events ---------------------------------------------------------------------
@@ -130,6 +132,7 @@ void TRadioLink::btnOkClick()
 void TRadioLink::FormClose()
 {
     StopAttempt();
+    m_hooks.Closing();
     m_port->Close();
 }
 

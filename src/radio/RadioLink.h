@@ -82,6 +82,9 @@ public:
     virtual bool Run(TSendThread& worker) = 0;
     // User-interface thread, after the worker has ended and any failure message was shown.
     virtual void Finish(bool completed) = 0;
+    // User-interface thread: the dialog closes; the attempt has stopped and the port is still
+    // open.
+    virtual void Closing() {}
 };
 
 class TRadioLink : public QObject {
@@ -100,8 +103,6 @@ public:
     void btnOkClick();
     void FormClose();
 
-    // Ends the current attempt and its worker; the port stays open.
-    void StopAttempt();
     // Sends the end frame where the port still takes bytes, so that a radio left in programming
     // mode by a run cut short leaves it. Only between exchanges: after the worker failed or ended.
     void SendEndFrame();
@@ -137,6 +138,8 @@ private:
 
     bool OpenPort();
     void StartAttempt();
+    // Ends the current attempt and its worker; the port stays open.
+    void StopAttempt();
     void SendHandshake();
     void SendProgramByte(int index);
     void FailStart();

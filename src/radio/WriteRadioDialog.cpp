@@ -8,9 +8,3 @@ TfWriteRadio::TfWriteRadio(QWidget* parent)
 {
     AttachLink(m_transfer.Link());
 }
-
-void TfWriteRadio::done(int result)
-{
-    m_transfer.DialogClosing();
-    TTransferDialog::done(result);
-}

@@ -10,8 +10,6 @@ class TfWriteRadio : public TTransferDialog {
 public:
     explicit TfWriteRadio(QWidget* parent = nullptr);
 
-    void done(int result) override;
-
 private:
     TWriteTransfer m_transfer;
 };

@@ -172,9 +172,8 @@ void TWriteTransfer::TellPartlyWritten()
     ReceiveStateOf(TTransferKind::Write).ErrorShown = true;
 }
 
-void TWriteTransfer::DialogClosing()
+void TWriteTransfer::Closing()
 {
-    m_link.StopAttempt();
     TellPartlyWritten();
 }
 

@@ -48,14 +48,14 @@ public:
     explicit TWriteTransfer(std::unique_ptr<TSerialLink> port);
 
     TRadioLink& Link() { return m_link; }
-    // The dialog closes: a run that was cut short (Cancel, the window closed, a lost reply not
-    // retried) is told as a partly written radio, once the attempt has stopped.
-    void DialogClosing();
 
 private:
     bool CheckIdent(const QString& ident) override;
     bool Run(TSendThread& worker) override;
     void Finish(bool completed) override;
+    // A run that was cut short (Cancel, the window closed, a lost reply not retried) is told as a
+    // partly written radio.
+    void Closing() override;
     // User-interface thread: sends the end frame and tells the user, when a run has changed the
     // radio without completing.
     void TellPartlyWritten();

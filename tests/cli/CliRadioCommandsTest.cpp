@@ -191,10 +191,11 @@ TEST_F(CliRadioCommandsTest, LinkFaultsEndWithExitFourInBoundedTimeAndKeepTheFil
         {{"--wrong-ack"}, "read"},
         {{"--hang-up-after", "10"}, "read"},
         {{"--hang-up-after", "10"}, "write", "partly written codeplug"},
-        {{"--silent-after", "20"}, "write"},
+        // Rows went out before the radio fell silent: the user learns the radio is partly written.
+        {{"--silent-after", "20"}, "write", "partly written codeplug"},
         // Another row's data twice: the silent retry does not help.
         {{"--wrong-row"}, "read"},
-        {{"--refuse-writes"}, "write"},
+        {{"--refuse-writes"}, "write", "partly written codeplug"},
         // The answer comes after the reply timer; the question is answered Cancel.
         {{"--late-program", "1300"}, "read"},
         {{"--late-program", "1300"}, "write"},
