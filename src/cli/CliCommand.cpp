@@ -61,7 +61,7 @@ int WriteOutput(const QByteArray& bytes, const QString& path)
     return ExitFileError;
 }
 
-std::optional<QString> ReadTextFile(const QString& path)
+std::optional<QByteArray> ReadWholeFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -73,5 +73,13 @@ std::optional<QString> ReadTextFile(const QString& path)
         ReportError(theLanguage().FileOpenError.arg(path, file.errorString()));
         return std::nullopt;
     }
-    return QString::fromUtf8(bytes);
+    return bytes;
+}
+
+std::optional<QString> ReadTextFile(const QString& path)
+{
+    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return QString::fromUtf8(*bytes);
 }
