@@ -9,7 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -81,8 +81,10 @@ public:
 
     void Read(const QJsonObject& root)
     {
-        refuseUnknownKeys(root, QString(), std::begin(DocumentKeys), std::end(DocumentKeys),
-                          [](const char* key) { return key; });
+        QStringList known;
+        for (const char* key : DocumentKeys)
+            known.append(QString::fromLatin1(key));
+        refuseUnknownKeys(root, QString(), known);
         const std::optional<TALL> limits = modelAndBand(root);
         settings(root.value(QLatin1String("settings")));
         message(root.value(QLatin1String("message")));
@@ -103,11 +105,10 @@ private:
         return place.isEmpty() ? key : place + u'.' + key;
     }
 
-    template <class Iterator, class KeyOf>
-    void refuseUnknownKeys(const QJsonObject& object, const QString& place, Iterator first, Iterator last, KeyOf keyOf)
+    void refuseUnknownKeys(const QJsonObject& object, const QString& place, const QStringList& known)
     {
         for (const QString& key : object.keys())
-            if (std::none_of(first, last, [&](const auto& known) { return key == QLatin1String(keyOf(known)); }))
+            if (!known.contains(key))
                 fault(member(place, key), QStringLiteral("unknown key"));
     }
 
@@ -171,7 +172,10 @@ private:
             return;
         }
         const QJsonObject object = value.toObject();
-        refuseUnknownKeys(object, place, FunFields.begin(), FunFields.end(), [](const TFunField& f) { return f.Name; });
+        QStringList known;
+        for (const TFunField& field : FunFields)
+            known.append(QString::fromLatin1(field.Name));
+        refuseUnknownKeys(object, place, known);
         for (const TFunField& field : FunFields) {
             const QString at = member(place, QString::fromLatin1(field.Name));
             const std::optional<int> number = integer(object.value(QLatin1String(field.Name)), at);
@@ -237,10 +241,10 @@ private:
         }
         if (number > 0)
             m_seen[size_t(number - 1)] = true;
-        for (const QString& key : object.keys())
-            if (key != numberKey && std::none_of(std::begin(ChannelKeys), std::end(ChannelKeys),
-                                                 [&](const TChannelKey& k) { return key == QLatin1String(k.Key); }))
-                fault(member(place, key), QStringLiteral("unknown key"));
+        QStringList known{numberKey};
+        for (const TChannelKey& key : ChannelKeys)
+            known.append(QString::fromLatin1(key.Key));
+        refuseUnknownKeys(object, place, known);
 
         bool complete = true;
         QString texts[ChannelColumnCount + 1];

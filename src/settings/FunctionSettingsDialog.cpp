@@ -38,10 +38,10 @@ QLabel* label(const char* name, const char* text, QWidget* parent)
 QComboBox* list(const char* name, const QStringList& items, QWidget* parent)
 {
     auto* combo = named(new QComboBox(parent), name);
-    for (int index = 0; index < items.size(); ++index)
+    for (int index = 0; index < items.size(); ++index) {
         combo->addItem(items[index], index);
-    for (int index = 0; index < combo->count(); ++index)
         combo->setItemData(index, true, DesignEntryRole);
+    }
     combo->setMinimumWidth(110);
     return combo;
 }
