@@ -179,12 +179,16 @@ TEST_F(CliLoadTest, TheReasonsSayWhatIsWrong)
 
 TEST_F(CliLoadTest, OutputOnlyOverRegularFilesAndUsageFaults)
 {
-    WriteTestFile(PathOf("in.json"), Valid.toUtf8());
-    EXPECT_EQ(Run({"load", PathOf("in.json")}).Code, 1);
+    const QString json = WriteTestFile(PathOf("in.json"), Valid.toUtf8());
+    EXPECT_EQ(Run({"load", json}).Code, 1);
     EXPECT_EQ(Run({"load", PathOf("missing.json"), "-o", PathOf("out.dat")}).Code, 3);
-    QDir(folder.path()).mkdir("folder.dat");
-    EXPECT_EQ(Run({"load", PathOf("in.json"), "-o", PathOf("folder.dat")}).Code, 3);
-    EXPECT_TRUE(QFileInfo(PathOf("folder.dat")).isDir());
+    for (const TSpecialFile& target : MakeSpecialFiles(folder.path())) {
+        SCOPED_TRACE(target.Kind);
+        const TCliRun run = Run({"load", json, "-o", target.Path});
+        EXPECT_EQ(run.Code, 3) << qPrintable(run.Err);
+        EXPECT_TRUE(run.Err.contains("not a regular file")) << qPrintable(run.Err);
+        EXPECT_TRUE(target.Unchanged());
+    }
 }
 
 } // namespace
