@@ -4,6 +4,7 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
 #include "support/CliProcessTest.h"
+#include "support/CodeplugFixtures.h"
 #include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
@@ -71,6 +72,12 @@ TEST_F(CliLoadTest, DumpThenLoadGivesTheSameFileApartFromItsStamp)
                  theChannels().StoreChannel(channel, {451.0 + channel * 0.0125, 452.0, "D023I", "D023N", 0, 0, 0, 0, 0});
          }},
     };
+    // The hand-built file of the file tests, its rows as the program would write them.
+    WriteTestFile(PathOf("fixture.dat"), UhfFixture());
+    const QByteArray dump = DumpAndLoad(PathOf("fixture.dat"));
+    EXPECT_EQ(WithoutStamp(ReadTestFile(PathOf("again.dat"))).toHex(), WithoutStamp(UhfFixture()).toHex())
+        << dump.constData();
+
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         DataModuleCreate(AppPath());
