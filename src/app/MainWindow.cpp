@@ -15,7 +15,10 @@
 #include "radio/PortDialog.h"
 #include "radio/ReadRadioDialog.h"
 #include "radio/WriteRadioDialog.h"
+#include "settings/EmbeddedMessageDialog.h"
+#include "settings/FunctionSettingsDialog.h"
 #include "settings/ModelDialog.h"
+#include "settings/TestFrequencyDialog.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -394,6 +397,21 @@ void TfMainFrm::DoCommand(int tag)
     case TagWrite: writeToRadio(); break;
     case TagCommunicationPort: communicationPort(); break;
     case TagLanguage: languageFileSetup(); break;
+    case TagFunctionSetting: {
+        TfBFunSet settings(this);
+        settings.exec();
+        break;
+    }
+    case TagTestFrequency: {
+        TfTestFrequency testFrequencies(this);
+        testFrequencies.exec();
+        break;
+    }
+    case TagEmbeddedMessage: {
+        TfEmbeddedMessage message(this);
+        message.exec();
+        break;
+    }
     case TagCascade: m_mdi->cascadeSubWindows(); break;
     case TagTileHorizontally: tileChildWindows(Qt::Vertical); break;
     case TagTileVertically: tileChildWindows(Qt::Horizontal); break;

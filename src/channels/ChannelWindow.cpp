@@ -1,9 +1,11 @@
 #include "channels/ChannelWindow.h"
 
 #include "channels/ChannelTable.h"
+#include "channels/FrequencyCellDelegate.h"
 #include "channels/ToneOptionDialog.h"
 #include "channels/Tones.h"
 #include "codeplug/GlobalState.h"
+#include "locale/ListGuard.h"
 #include "locale/TranslateForm.h"
 
 #include <QApplication>
@@ -15,38 +17,30 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QRegularExpressionValidator>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 // Paints the title column in the button-face colour and edits frequencies with a field that takes
-// only digits and points, its whole text selected.
-class TGridDelegate final : public QStyledItemDelegate {
+// only digits and points.
+class TGridDelegate final : public TFrequencyCellDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit TGridDelegate(QObject* parent)
+        : TFrequencyCellDelegate(QRegularExpression(QStringLiteral("[0-9.]*")), parent)
+    {
+    }
 
     QLineEdit* OpenEditor() const { return m_editor; }
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        auto* editor = new QLineEdit(parent);
-        m_editor = editor;
-        editor->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), editor));
-        editor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return editor;
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override
-    {
-        auto* field = static_cast<QLineEdit*>(editor);
-        field->setText(index.data(Qt::EditRole).toString());
-        field->selectAll();
+        m_editor = static_cast<QLineEdit*>(TFrequencyCellDelegate::createEditor(parent, option, index));
+        return m_editor;
     }
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override
     {
         if (editor == m_editor)
             m_editor = nullptr;
-        QStyledItemDelegate::destroyEditor(editor, index);
+        TFrequencyCellDelegate::destroyEditor(editor, index);
     }
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
     {
@@ -59,7 +53,7 @@ public:
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
-        QStyledItemDelegate::initStyleOption(option, index);
+        TFrequencyCellDelegate::initStyleOption(option, index);
         if (index.data(TChannelTable::ButtonFaceRole).toBool())
             option->backgroundBrush = option->palette.button();
     }
@@ -88,30 +82,6 @@ bool isToneKey(const QString& text)
 {
     static const QString allowed = QStringLiteral("0123456789.DINdin");
     return text.size() == 1 && allowed.contains(text[0]);
-}
-
-// Keys that move through the grid. Over a closed list they move on, never through the list's
-// items; in a tone cell being typed into, left, right, Home and End move the text cursor.
-bool isGridMove(const QKeyEvent& key, bool typing)
-{
-    if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier))
-        return false;
-    switch (key.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return !typing;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -391,7 +361,9 @@ bool TfChInfo::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         const bool typing = list->isEditable() && list->lineEdit()->isModified();
-        if (isGridMove(*key, typing)) {
+        // Over a closed list the moves move on through the grid, never through the list's items;
+        // in a tone cell being typed into, left, right, Home and End move the text cursor.
+        if (IsListMoveKey(*key, typing)) {
             hideLists();  // commits what was typed, as leaving the cell does
             QKeyEvent move(QEvent::KeyPress, key->key(), key->modifiers());
             QCoreApplication::sendEvent(gvData, &move);
@@ -400,13 +372,12 @@ bool TfChInfo::eventFilter(QObject* watched, QEvent* event)
         // Only an open list chooses: typing over a closed fixed list would pick by first letter.
         // Space opens a fixed list; a tone cell takes only the characters of a tone.
         const bool printable = !key->text().isEmpty() && key->text()[0].isPrint();
-        const bool refused = list->isEditable() ? !isToneKey(key->text()) : key->key() != Qt::Key_Space;
-        if (printable && refused)
+        if (list->isEditable() ? printable && !isToneKey(key->text()) : PicksEntryByLetter(*key))
             return true;
         break;
     }
     case QEvent::Wheel:
-        if (!list->view()->isVisible())
+        if (IsStrayWheel(*list, *event))
             return true;  // the wheel scrolls; it never changes a closed list's value
         break;
     case QEvent::FocusOut:

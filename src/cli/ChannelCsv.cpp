@@ -1,7 +1,7 @@
 #include "cli/ChannelCsv.h"
 
 #include "channels/ChannelTable.h"
-#include "channels/Frequency.h"
+#include "channels/ChannelTextValues.h"
 #include "cli/CsvText.h"
 #include "codeplug/CodeplugState.h"
 #include "codeplug/TextNumbers.h"
@@ -42,40 +42,11 @@ public:
         return number;
     }
 
-    double Frequency(int column)
+    // The channel of a line that holds an RX frequency.
+    std::optional<TChannel> Channel()
     {
-        const std::optional<double> mhz = ReadDecimal(Value(column));
-        if (!mhz) {
-            Error(column, QStringLiteral("\"%1\" is not a number").arg(Value(column)));
-            return 0.0;
-        }
-        if (*mhz < m_all.ModelMinFreq || *mhz > m_all.ModelMaxFreq) {
-            Error(column, QStringLiteral("%1 MHz is outside the model's limits %2 to %3 MHz")
-                              .arg(Value(column)).arg(m_all.ModelMinFreq).arg(m_all.ModelMaxFreq));
-            return 0.0;
-        }
-        return SnapFrequency(*mhz);
-    }
-
-    QString Tone(int column)
-    {
-        const QString& text = Value(column);
-        if (text == m_texts.None)
-            return {};
-        if (text.isEmpty() || ToneBoxText(text, m_texts.None) != text)
-            Error(column, QStringLiteral("\"%1\" is not a tone: use %2, a CTCSS tone such as 67.0 or a "
-                                         "DCS code such as D023N").arg(text, m_texts.None));
-        return text;
-    }
-
-    int ListItem(int column)
-    {
-        const QStringList& items = m_texts.ItemsOf(column);
-        const qsizetype index = items.indexOf(Value(column));
-        if (index < 0)
-            Error(column, QStringLiteral("\"%1\" is not one of %2")
-                              .arg(Value(column), items.join(QStringLiteral(", "))));
-        return int(std::max<qsizetype>(index, 0));
+        return ReadChannelTexts([this](int column) { return Value(column); }, m_all, m_texts,
+                                [this](int column, const QString& reason) { Error(column, reason); });
     }
 
 private:
@@ -168,16 +139,7 @@ TChannelImport ReadChannelCsv(const QString& text, const TALL& all, const TChann
                     line.Error(column, QStringLiteral("a channel without RX frequency holds no other values"));
             continue;
         }
-        TChannel channel;
-        channel.Rx = line.Frequency(ColRx);
-        channel.Tx = line.Value(ColTx).isEmpty() ? -1.0 : line.Frequency(ColTx);
-        channel.Decode = line.Tone(ColDecode);
-        channel.Encode = line.Tone(ColEncode);
-        channel.Power = line.ListItem(ColPower);
-        channel.Bandwidth = line.ListItem(ColBandwidth);
-        channel.ScanAdd = line.ListItem(ColScanAdd);
-        channel.BeatShift = line.ListItem(ColBeatShift);
-        channel.BusyLockout = line.ListItem(ColBusyLockout);
+        const std::optional<TChannel> channel = line.Channel();
         if (number && !line.Failed())
             result.Channels[size_t(*number - 1)] = channel;
     }

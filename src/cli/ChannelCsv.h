@@ -30,7 +30,6 @@ struct TChannelImport {
     std::vector<TCsvError> Errors;                  // in line order
 };
 
-// Channel lines may come in any order and may be left out. Frequencies must lie within the
-// model's limits and are moved onto the raster; tones must be the None text or a tone text as
-// the tone boxes would keep it; list columns take the words of their lists.
+// Channel lines may come in any order and may be left out; each channel's texts pass the rules
+// of channels/ChannelTextValues.h.
 TChannelImport ReadChannelCsv(const QString& text, const TALL& all, const TChannelTexts& texts);

@@ -69,7 +69,7 @@ int WriteOutput(const QByteArray& bytes, const QString& path)
     return ExitFileError;
 }
 
-std::optional<QString> ReadTextFile(const QString& path)
+std::optional<QByteArray> ReadWholeFile(const QString& path)
 {
     QByteArray bytes;
     QString reason;
@@ -77,5 +77,13 @@ std::optional<QString> ReadTextFile(const QString& path)
         ReportError(theLanguage().FileOpenError.arg(path, reason));
         return std::nullopt;
     }
-    return QString::fromUtf8(bytes);
+    return bytes;
+}
+
+std::optional<QString> ReadTextFile(const QString& path)
+{
+    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return QString::fromUtf8(*bytes);
 }

@@ -13,7 +13,7 @@ class QCommandLineParser;
 enum TExitCode {
     ExitDone = 0,
     ExitUsage = 1,
-    ExitBadInput = 2,   // damaged file, unknown model, CSV error
+    ExitBadInput = 2,   // damaged file, unknown model, CSV or JSON error
     ExitFileError = 3,  // a file that cannot be read or written
     ExitLinkFailure = 4,  // no answer, timeout, line error, hang-up, a port that cannot be opened
     ExitVerifyMismatch = 5,  // the write went through, but the radio holds other rows than written
@@ -44,5 +44,7 @@ int ExitCodeOf(const TFileResult& result);
 // Writes the bytes to standard output, or to the file at path through a temporary file beside it.
 int WriteOutput(const QByteArray& bytes, const QString& path);
 
+// The whole file; on failure reports it and gives nothing.
+std::optional<QByteArray> ReadWholeFile(const QString& path);
 // The whole file as UTF-8 text; on failure reports it and gives nothing.
 std::optional<QString> ReadTextFile(const QString& path);

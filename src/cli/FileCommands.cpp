@@ -6,7 +6,6 @@
 #include "codeplug/GlobalState.h"
 
 #include <QCommandLineParser>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -39,12 +38,6 @@ int RunExport(const QStringList& arguments)
     return WriteOutput(ChannelTableCsv(theChannels()).toUtf8(), parser.value(OutputOption));
 }
 
-// Band texts compare without their blanks, so "450-470MHz" names "450 - 470MHz".
-QString WithoutBlanks(const QString& text)
-{
-    return QString(text).remove(u' ');
-}
-
 QString ModelList()
 {
     QStringList names;
@@ -69,13 +62,10 @@ int StartFromModel(const QCommandLineParser& parser)
     QString band = model->DefaultBand;
     if (parser.isSet(BandOption)) {
         const QString wanted = parser.value(BandOption);
-        const auto offered = std::find_if(model->Bands.begin(), model->Bands.end(), [&](const QString& text) {
-            return WithoutBlanks(text) == WithoutBlanks(wanted);
-        });
-        if (offered == model->Bands.end())
+        band = model->OfferedBand(wanted);
+        if (band.isEmpty())
             return UsageError(ImportCommand, QStringLiteral("%1 has no band \"%2\"; its bands are %3")
                                                  .arg(model->Name, wanted, model->Bands.join(QStringLiteral(", "))));
-        band = *offered;
     }
     TALL& all = theAll();
     SetCurrentModel(all, *model);
@@ -117,13 +107,35 @@ int RunImport(const QStringList& arguments)
     if (!import.Errors.empty())
         return ExitBadInput;
 
-    table.ResetChannelRows();
-    {
-        TChannelTable::BulkUpdate bulk(table);
-        for (int channel = 1; channel <= int(import.Channels.size()); ++channel)
-            if (const auto& values = import.Channels[size_t(channel - 1)])
-                table.StoreChannel(channel, *values);
-    }
+    table.TakeStagedChannels(import.Channels);
+    return ExitCodeOf(WriteCodeplugFile(parser.value(OutputOption)));
+}
+
+int RunLoad(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.addOption(OutputOption);
+    if (!ParseArguments(parser, LoadCommand, arguments, 1))
+        return ExitUsage;
+    if (!parser.isSet(OutputOption))
+        return UsageError(LoadCommand, QStringLiteral("load needs an output file: -o OUT.dat"));
+
+    const QString jsonPath = parser.positionalArguments()[0];
+    const std::optional<QByteArray> json = ReadWholeFile(jsonPath);
+    if (!json)
+        return ExitFileError;
+    const TCodeplugDocument document = ReadCodeplugJson(*json, theChannels().Texts());
+    for (const QString& fault : document.Faults)
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(jsonPath), qUtf8Printable(fault));
+    if (!document.Faults.isEmpty())
+        return ExitBadInput;
+
+    TALL& all = theAll();
+    SetCurrentModel(all, *document.Model);
+    SetBand(all, document.Band);
+    theFun() = document.Fun;
+    theEnMsg() = document.Message;
+    theChannels().TakeStagedChannels(document.Channels);
     return ExitCodeOf(WriteCodeplugFile(parser.value(OutputOption)));
 }
 
@@ -131,5 +143,7 @@ int RunImport(const QStringList& arguments)
 
 const TCliCommand DumpCommand{"dump", "FILE.dat", "the whole codeplug as JSON on standard output", RunDump};
 const TCliCommand ExportCommand{"export", "FILE.dat [-o FILE.csv]", "the channel table as CSV", RunExport};
+const TCliCommand LoadCommand{"load", "CODEPLUG.json -o OUT.dat",
+                              "a codeplug built from the JSON document that dump prints", RunLoad};
 const TCliCommand ImportCommand{"import", "FILE.csv -o OUT.dat [--from BASE.dat | --model NAME-or-CODE [--band TEXT]]",
                                 "a codeplug with the channels of the CSV file", RunImport};

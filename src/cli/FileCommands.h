@@ -1,8 +1,9 @@
 #pragma once
-// The file commands of the command-line companion: dump, export and import.
+// The file commands of the command-line companion: dump, load, export and import.
 
 #include "cli/CliCommand.h"
 
 extern const TCliCommand DumpCommand;
+extern const TCliCommand LoadCommand;
 extern const TCliCommand ExportCommand;
 extern const TCliCommand ImportCommand;

@@ -9,7 +9,7 @@
 
 namespace {
 
-const TCliCommand* const Commands[] = {&DumpCommand, &ExportCommand, &ImportCommand,
+const TCliCommand* const Commands[] = {&DumpCommand, &LoadCommand, &ExportCommand, &ImportCommand,
                                        &PortsCommand, &ReadCommand, &WriteCommand};
 
 void PrintUsage(std::FILE* stream)

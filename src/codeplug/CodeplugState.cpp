@@ -5,12 +5,12 @@
 const std::array<TFunField, 15> FunFields{{
     {"BattSave", &TFun::BattSave},
     {"BeepTone", &TFun::BeepTone},
-    {"Squelch", &TFun::Squelch},
-    {"SideKey", &TFun::SideKey},
-    {"TxTimeout", &TFun::TxTimeout},
+    {"Squelch", &TFun::Squelch, 0, 9, 5},
+    {"SideKey", &TFun::SideKey, 0, 5, 0},  // the list offers 0..3; radios also hold 4 and 5
+    {"TxTimeout", &TFun::TxTimeout, 0, 10, 6},
     {"VoxFun", &TFun::VoxFun},
     {"VoxInhibit", &TFun::VoxInhibit},
-    {"VoxLevel", &TFun::VoxLevel},
+    {"VoxLevel", &TFun::VoxLevel, 0, 4, 4},
     {"VoiceLang", &TFun::VoiceLang},
     {"Scan", &TFun::Scan},
     {"Voice", &TFun::Voice},
@@ -40,20 +40,13 @@ void ResetSettings(TFun& fun, TEnMsg& msg)
 
 void ClampSettings(TFun& fun)
 {
-    const auto range = [](int& value, int low, int high, int fallback) {
-        if (value < low || value > high)
-            value = fallback;
-    };
-    const auto bit = [](int& value) { value &= 1; };
-
-    range(fun.Squelch, 0, 9, 5);
-    range(fun.SideKey, 0, 5, 0);
-    range(fun.TxTimeout, 0, 10, 6);
-    range(fun.VoxLevel, 0, 4, 4);
-    for (int TFun::*member : {&TFun::BattSave, &TFun::BeepTone, &TFun::VoxFun, &TFun::VoxInhibit,
-                              &TFun::VoiceLang, &TFun::Scan, &TFun::Voice, &TFun::VolHighInhibit,
-                              &TFun::VolLowInhibit, &TFun::InceptAlarm, &TFun::FM})
-        bit(fun.*member);
+    for (const TFunField& field : FunFields) {
+        int& value = fun.*field.Member;
+        if (field.Fallback == TFunField::FlagFallback)
+            value &= 1;
+        else if (!field.InRange(value))
+            value = field.Fallback;
+    }
 }
 
 void SetCurrentModel(TALL& all, const TMacType& entry)

@@ -52,10 +52,18 @@ struct TFun {
     bool operator==(const TFun&) const = default;
 };
 
-// Every TFun member with its name, in declaration order, for code that lists them all.
+// Every TFun member with its name and the range of values a radio holds, in declaration order,
+// for code that lists them all. ClampSettings forces a value outside [Low, High] to Fallback; a
+// flag (0/1) has no fallback and keeps its lowest bit.
 struct TFunField {
     const char* Name;
     int TFun::*Member;
+    int Low = 0;
+    int High = 1;
+    int Fallback = FlagFallback;
+
+    static constexpr int FlagFallback = -1;
+    bool InRange(int value) const { return value >= Low && value <= High; }
 };
 extern const std::array<TFunField, 15> FunFields;
 

@@ -32,6 +32,13 @@ void TFormDialog::layOutChoice(const std::vector<std::pair<QLabel*, QWidget*>>& 
     auto* choice = new QFormLayout;
     for (const auto& [caption, field] : rows)
         choice->addRow(caption, field);
+    auto* body = new QVBoxLayout(this);
+    body->addLayout(choice);
+    body->addWidget(okCancelButtons(ok, cancel));
+}
+
+QDialogButtonBox* TFormDialog::okCancelButtons(QPushButton* ok, QPushButton* cancel)
+{
     ok->setObjectName(QStringLiteral("btnOk"));
     ok->setDefault(true);
     cancel->setObjectName(QStringLiteral("btnCancel"));
@@ -39,8 +46,5 @@ void TFormDialog::layOutChoice(const std::vector<std::pair<QLabel*, QWidget*>>& 
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* body = new QVBoxLayout(this);
-    body->addLayout(choice);
-    body->addWidget(buttons);
+    return buttons;
 }

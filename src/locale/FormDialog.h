@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 
@@ -22,4 +23,7 @@ protected:
     // The body of the small dialogs: rows of a caption and its field above the buttons btnOk
     // (the default) and btnCancel (closes the dialog, nothing stored).
     void layOutChoice(const std::vector<std::pair<QLabel*, QWidget*>>& rows, QPushButton* ok, QPushButton* cancel);
+    // The buttons btnOk (the default) and btnCancel (closes the dialog, nothing stored) in a row
+    // at the right.
+    QDialogButtonBox* okCancelButtons(QPushButton* ok, QPushButton* cancel);
 };

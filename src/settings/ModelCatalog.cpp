@@ -107,3 +107,12 @@ std::optional<TBandEdges> ParseBand(const QString& text, QString* error)
         return fail();
     return TBandEdges{*lower, *upper};
 }
+
+QString TMacType::OfferedBand(const QString& text) const
+{
+    const auto withoutBlanks = [](const QString& band) { return QString(band).remove(u' '); };
+    for (const QString& band : Bands)
+        if (withoutBlanks(band) == withoutBlanks(text))
+            return band;
+    return {};
+}

@@ -18,6 +18,10 @@ struct TMacType {
     QStringList Bands;     // band texts offered for this model, in display order
     int GapRows = 0;       // memory rows between the last channel row and the first message row
     QString DefaultBand;
+
+    // The offered band whose text is the given one, blanks left out of both ("450-470MHz" names
+    // "450 - 470MHz"); empty when the model offers no such band.
+    QString OfferedBand(const QString& text) const;
 };
 
 class TMacList {

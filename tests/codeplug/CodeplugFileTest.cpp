@@ -2,6 +2,7 @@
 
 #include "channels/ChannelTable.h"
 #include "codeplug/GlobalState.h"
+#include "support/CodeplugFixtures.h"
 #include "support/FreshState.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/SpecialFiles.h"
@@ -19,11 +20,6 @@ const QDateTime FixtureStamp(QDate(2024, 5, 3), QTime(14, 7));
 const QString Line1 = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345");  // 32 characters
 const QString Line2 = QStringLiteral("HELLO");
 
-QByteArray Hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
-
 // Hex text, one row per line, so a failure shows the rows that differ.
 std::string Rows(const QByteArray& bytes)
 {
@@ -31,30 +27,6 @@ std::string Rows(const QByteArray& bytes)
     for (qsizetype at = 0; at < bytes.size(); at += 16)
         text += bytes.mid(at, 16).toHex(' ').toStdString() + '\n';
     return text;
-}
-
-QByteArray BlankRows(int count)
-{
-    return QByteArray(16 * count, '\xFF');
-}
-
-// The file the state of UhfCodeplug() gives, built by hand row by row.
-QByteArray UhfFixture()
-{
-    QByteArray file;
-    file += Hex("50 36 36 34 31  45 04 70  E8 07 05 03 0E 07  FF FF");  // P6641, 450-470, 2024-05-03 14:07
-    file += Hex("00 50 00 46  00 00 01 46  FF FF  23 80  0B  FF FF FF");  // 1: 460.05 / 460.1, -, D023N
-    file += BlankRows(1);                                                 // 2: empty
-    file += Hex("25 06 00 46  FF FF FF FF  70 06  FF FF  14  FF FF FF");  // 3: 460.00625, no TX, 67.0, -
-    file += BlankRows(13);                                                // 4..16: empty
-    file += BlankRows(38);                                                // gap
-    file += Hex("01 00 01 01 03 00 01 00 01 00  FF FF FF FF FF FF");      // settings row 2
-    file += QByteArray("ABCDEFGHIJKLMNOP") + QByteArray("QRSTUVWXYZ012345");
-    file += QByteArray("HELLO") + QByteArray(11, '\xFF');
-    file += BlankRows(1);
-    file += Hex("02 07 02 09  FF FF FF FF FF FF FF FF FF FF FF FF");      // settings row 1
-    file += Hex("00 00 F4 31 34 36 36 50  FF FF FF FF FF FF FF FF");      // band 450-470, 6641
-    return file;
 }
 
 constexpr int BandRow = 61;

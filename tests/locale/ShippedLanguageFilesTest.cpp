@@ -8,7 +8,10 @@
 #include "locale/ProgramFolderTest.h"
 #include "locale/TranslateForm.h"
 #include "radio/PortDialog.h"
+#include "settings/EmbeddedMessageDialog.h"
+#include "settings/FunctionSettingsDialog.h"
 #include "settings/ModelDialog.h"
+#include "settings/TestFrequencyDialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QTableView>
 #include <algorithm>
 #include <cctype>
 #include <functional>
@@ -62,6 +66,11 @@ TShownTexts shownTexts(const QWidget& dialog)
             const int count = ComponentTag(combo) == TagFirstItemOnly ? 1 : combo->count();
             for (int i = 0; i < count; ++i)
                 add(name + '.' + QString::number(i), combo->itemText(i));
+        } else if (const auto* grid = qobject_cast<const QTableView*>(component);
+                   grid && ComponentTag(grid) != TagKeepItems && grid->model()) {
+            for (int column = 0; column < grid->model()->columnCount(); ++column)
+                add(name + '.' + QString::number(column + 1),
+                    grid->model()->headerData(column, Qt::Horizontal).toString());
         } else if (list && ComponentTag(list) != TagKeepItems && name != QStringLiteral("Language")) {
             // The language dialog's hidden list holds file names, not texts.
             for (int i = 0; i < list->count(); ++i)
@@ -94,6 +103,9 @@ const TDialogCase Dialogs[] = {
     {"fToneOption", [] { return std::make_unique<TfToneOption>(); }},
     {"fSetPort", [] { return std::make_unique<TfSetPort>(); }},
     {"fModel", [] { return std::make_unique<TfModel>(); }},
+    {"fBFunSet", [] { return std::make_unique<TfBFunSet>(); }},
+    {"fEmbeddedMessage", [] { return std::make_unique<TfEmbeddedMessage>(); }},
+    {"fTestFrequency", [] { return std::make_unique<TfTestFrequency>(); }},
     {"fMainFrm", [] { return std::make_unique<TfMainFrm>(); }},
     {"fChInfo", [] { return std::make_unique<TfChInfo>(theChannels()); }},
 };

@@ -332,6 +332,47 @@ TEST_F(RadioDialogsTest, WhatIsWrittenIsReadBack)
     EXPECT_EQ(CurrentState(), expected);
 }
 
+TEST_F(RadioDialogsTest, MessageLinesRoundTripAndTheTestFrequenciesStayThroughEveryCommand)
+{
+    ASSERT_NO_FATAL_FAILURE(Start({}));
+    TCodeplug plug = ProgramCodeplug();
+    plug.Message = {"SIXTEEN CHARS 16", "Thirty two characters fill 32 ok"};
+    ASSERT_NO_FATAL_FAILURE(LoadIntoProgram(plug));
+    theTestFre().RxFreq[9] = "455.00000";
+    theTestFre().TxFreq[1] = "";
+    const TTestFre table = theTestFre();
+    const auto unchanged = [&table] {
+        for (int i = 1; i <= TestFrequencyCount; ++i)
+            if (theTestFre().RxFreq[size_t(i)] != table.RxFreq[size_t(i)] || theTestFre().TxFreq[size_t(i)] != table.TxFreq[size_t(i)])
+                return false;
+        return true;
+    };
+
+    EXPECT_TRUE(RunCommand(TagWrite, [this](TTransferDialog& dialog) {
+        PressOk(dialog);
+        AwaitMessages(1, 0);
+        dialog.btnCancel->click();
+    }));
+    EXPECT_TRUE(unchanged()) << "Write";
+    window->DoCommand(TagNew);
+    EXPECT_EQ(theEnMsg().Line1, "");
+    EXPECT_TRUE(unchanged()) << "New";
+    EXPECT_TRUE(RunCommand(TagRead, PressOk));
+    EXPECT_EQ(theEnMsg().Line1, plug.Message.Line1);
+    EXPECT_EQ(theEnMsg().Line2, plug.Message.Line2);
+    EXPECT_TRUE(unchanged()) << "Read";
+
+    const QString path = AppPath() + "message.dat";
+    window->ChooseSaveFile = [path] { return path; };
+    window->DoCommand(TagSave);
+    window->DoCommand(TagNew);
+    window->ChooseOpenFile = [path] { return path; };
+    window->DoCommand(TagOpen);
+    EXPECT_EQ(theEnMsg().Line1, plug.Message.Line1);
+    EXPECT_EQ(theEnMsg().Line2, plug.Message.Line2);
+    EXPECT_TRUE(unchanged()) << "Save and Open";
+}
+
 TEST_F(RadioDialogsTest, WriteAsksBeforeItWritesIntoAnotherModel)
 {
     struct Case {
