@@ -529,7 +529,7 @@ TEST_F(ChannelTableTest, SingleChangesNotifyTheirRowAndBulkUpdatesOnce)
             table().StoreChannel(1, SampleChannel());
             table().ClearChannelRow(4);
         }
-        table().SetTxEditable(2, true);
+        table().SetForeText(2, ColRx, "462.5");
         EXPECT_EQ(changes.count(), 0);
     }
     ASSERT_EQ(changes.count(), 1);
