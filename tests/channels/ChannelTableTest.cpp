@@ -2,6 +2,7 @@
 #include "cli/ChannelCsv.h"
 #include "codeplug/CodeplugState.h"
 #include "codeplug/GlobalState.h"
+#include "support/ChannelRows.h"
 #include "support/FreshState.h"
 #include "support/ScriptedMsgBox.h"
 
@@ -10,28 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The cells of one row as display and value texts, columns 1 to 10.
-struct TRowTexts {
-    QStringList Fore;
-    QStringList Back;
-    bool operator==(const TRowTexts&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const TRowTexts& row)
-{
-    return out << row.Fore.join('|').toStdString() << " / " << row.Back.join('|').toStdString();
-}
-
-TRowTexts RowTexts(const TChannelTable& table, int channel)
-{
-    TRowTexts row;
-    for (int column = 1; column <= ChannelColumnCount; ++column) {
-        row.Fore << table.Cell(channel, column).Fore;
-        row.Back << table.Cell(channel, column).Back;
-    }
-    return row;
-}
 
 // A channel with a value in every field that differs from a new row's defaults.
 TChannel SampleChannel()
