@@ -2,6 +2,7 @@
 
 #include "channels/ChannelTable.h"
 #include "channels/ChannelWindow.h"
+#include "channels/ToneBox.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
 #include "locale/LanguageDialog.h"

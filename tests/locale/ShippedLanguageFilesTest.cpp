@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "channels/ChannelWindow.h"
+#include "channels/ToneBox.h"
 #include "channels/ToneOptionDialog.h"
 #include "locale/AboutBox.h"
 #include "locale/IniFile.h"
