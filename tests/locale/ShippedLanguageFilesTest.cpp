@@ -1,4 +1,6 @@
 #include "app/MainWindow.h"
+#include "channels/BatchEditDialog.h"
+#include "channels/ChannelEditDialog.h"
 #include "channels/ChannelWindow.h"
 #include "channels/ToneBox.h"
 #include "channels/ToneOptionDialog.h"
@@ -97,6 +99,8 @@ const TDialogCase Dialogs[] = {
     {"fModel", [] { return std::make_unique<TfModel>(); }},
     {"fMainFrm", [] { return std::make_unique<TfMainFrm>(); }},
     {"fChInfo", [] { return std::make_unique<TfChInfo>(theChannels()); }},
+    {"fBInfoEdit", [] { return std::make_unique<TfBInfoEdit>(theChannels()); }},
+    {"fBBatchEdit", [] { return std::make_unique<TfBBatchEdit>(theChannels()); }},
 };
 
 class ShippedLanguageFilesTest : public ProgramFolderTest {
