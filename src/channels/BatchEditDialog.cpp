@@ -1,6 +1,7 @@
 #include "channels/BatchEditDialog.h"
 
 #include "channels/ChannelEditor.h"
+#include "channels/ChannelNumberBox.h"
 #include "channels/ChannelTable.h"
 #include "channels/FrequencyField.h"
 #include "channels/Frequency.h"
@@ -39,9 +40,7 @@ QComboBox* fixedList(QWidget* parent, const char* name, const QStringList& items
 
 QSpinBox* channelSpin(QWidget* parent, const char* name)
 {
-    auto* spin = named(new QSpinBox(parent), name);
-    spin->setMinimum(1);
-    spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    auto* spin = named(new TChannelNumberBox(parent), name);
     KeepStill(spin);
     return spin;
 }

@@ -1,5 +1,6 @@
 #include "channels/ChannelEditDialog.h"
 
+#include "channels/ChannelNumberBox.h"
 #include "channels/ChannelTable.h"
 #include "channels/FrequencyField.h"
 #include "channels/Frequency.h"
@@ -51,9 +52,7 @@ TfBInfoEdit::TfBInfoEdit(TChannelTable& table, QWidget* parent)
     const TChannelTexts texts = TChannelTexts::BuiltIn();
 
     lChannel = named(new QLabel(QStringLiteral("Channel No."), this), "lChannel");
-    sexd = named(new QSpinBox(this), "sexd");
-    sexd->setMinimum(1);
-    sexd->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    sexd = named(new TChannelNumberBox(this), "sexd");
     lReceive = named(new QLabel(QStringLiteral("RX Frequency"), this), "lReceive");
     eReceive = named(new TFrequencyField(this), "eReceive");
 
