@@ -3,6 +3,7 @@
 #include "channels/ChannelEditor.h"
 #include "channels/ChannelNumberBox.h"
 #include "channels/ChannelTable.h"
+#include "channels/EditorForm.h"
 #include "channels/FrequencyField.h"
 #include "channels/Frequency.h"
 #include "channels/StillInputs.h"
@@ -23,24 +24,9 @@
 
 namespace {
 
-template <class Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QComboBox* fixedList(QWidget* parent, const char* name, const QStringList& items)
-{
-    auto* list = named(new QComboBox(parent), name);
-    list->addItems(items);
-    KeepStill(list);
-    return list;
-}
-
 QSpinBox* channelSpin(QWidget* parent, const char* name)
 {
-    auto* spin = named(new TChannelNumberBox(parent), name);
+    auto* spin = Named(new TChannelNumberBox(parent), name);
     KeepStill(spin);
     return spin;
 }
@@ -59,44 +45,33 @@ TfBBatchEdit::TfBBatchEdit(TChannelTable& table, QWidget* parent) : TFormDialog(
 {
     setObjectName(QStringLiteral("fBBatchEdit"));
     setWindowTitle(QStringLiteral("Batch Channel Edit"));
-    const TChannelTexts texts = TChannelTexts::BuiltIn();
 
-    lReceive = named(new QLabel(QStringLiteral("Incept RX Frequency(MHz)"), this), "lReceive");
-    eReceive = named(new TFrequencyField(this), "eReceive");
-    lSend = named(new QLabel(QStringLiteral("Incept TX Frequency(MHz)"), this), "lSend");
-    eSend = named(new TFrequencyField(this), "eSend");
-    lStep = named(new QLabel(QStringLiteral("Frequency Step(KHz)"), this), "lStep");
-    cbStep = fixedList(this, "cbStep", BatchSteps());
+    lReceive = Named(new QLabel(QStringLiteral("Incept RX Frequency(MHz)"), this), "lReceive");
+    eReceive = Named(new TFrequencyField(this), "eReceive");
+    lSend = Named(new QLabel(QStringLiteral("Incept TX Frequency(MHz)"), this), "lSend");
+    eSend = Named(new TFrequencyField(this), "eSend");
+    lStep = Named(new QLabel(QStringLiteral("Frequency Step(KHz)"), this), "lStep");
+    cbStep = NewFixedList(this, "cbStep", BatchSteps());
     SetComponentTag(cbStep, TagKeepItems);
-    lQT = named(new QLabel(QStringLiteral("QT/DQT Decode"), this), "lQT");
-    cbQT = named(new TToneBox(this), "cbQT");
-    lDQT = named(new QLabel(QStringLiteral("QT/DQT Encode"), this), "lDQT");
-    cbDQT = named(new TToneBox(this), "cbDQT");
-    lkz = named(new QLabel(QStringLiteral("Wide/Narrow"), this), "lkz");
-    cbkz = fixedList(this, "cbkz", texts.Bandwidth);
-    lfsgl = named(new QLabel(QStringLiteral("TX Power"), this), "lfsgl");
-    cbfsgl = fixedList(this, "cbfsgl", texts.Power);
-    chsmtj = named(new QCheckBox(QStringLiteral("Scan Add"), this), "chsmtj");
-    chpppy = named(new QCheckBox(QStringLiteral("Beat Shift"), this), "chpppy");
-    chfm = named(new QCheckBox(QStringLiteral("Busy Lockout"), this), "chfm");
+    MakeValueControls(this);
 
     auto* range = new QFrame(this);
     range->setFrameShape(QFrame::StyledPanel);
-    rall = named(new QRadioButton(QStringLiteral("&All Channel"), range), "rall");
-    rOne = named(new QRadioButton(QStringLiteral("&Channel"), range), "rOne");
-    pPd = named(new QFrame(range), "pPd");
-    lFrom = named(new QLabel(QStringLiteral("&From"), pPd), "lFrom");
+    rall = Named(new QRadioButton(QStringLiteral("&All Channel"), range), "rall");
+    rOne = Named(new QRadioButton(QStringLiteral("&Channel"), range), "rOne");
+    pPd = Named(new QFrame(range), "pPd");
+    lFrom = Named(new QLabel(QStringLiteral("&From"), pPd), "lFrom");
     seFrom = channelSpin(pPd, "seFrom");
-    lTo = named(new QLabel(QStringLiteral("&To"), pPd), "lTo");
+    lTo = Named(new QLabel(QStringLiteral("&To"), pPd), "lTo");
     seTo = channelSpin(pPd, "seTo");
     lFrom->setBuddy(seFrom);
     lTo->setBuddy(seTo);
     auto* order = new QFrame(this);
     order->setFrameShape(QFrame::StyledPanel);
-    rasc = named(new QRadioButton(QStringLiteral("ASC"), order), "rasc");
-    rdesc = named(new QRadioButton(QStringLiteral("DESC"), order), "rdesc");
-    btnOk = named(new QPushButton(QStringLiteral("&Ok"), this), "btnOk");
-    btnCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "btnCancel");
+    rasc = Named(new QRadioButton(QStringLiteral("ASC"), order), "rasc");
+    rdesc = Named(new QRadioButton(QStringLiteral("DESC"), order), "rdesc");
+    btnOk = Named(new QPushButton(QStringLiteral("&Ok"), this), "btnOk");
+    btnCancel = Named(new QPushButton(QStringLiteral("&Cancel"), this), "btnCancel");
 
     eReceive->Show(FrequencyText(0.0));
     eSend->Show(FrequencyText(0.0));
@@ -106,20 +81,9 @@ TfBBatchEdit::TfBBatchEdit(TChannelTable& table, QWidget* parent) : TFormDialog(
     pPd->setEnabled(false);
 
     auto* fields = new QGridLayout;
-    const std::pair<QLabel*, QWidget*> rows[] = {
-        {lReceive, eReceive}, {lSend, eSend}, {lStep, cbStep}, {lQT, cbQT},
-        {lDQT, cbDQT},        {lkz, cbkz},    {lfsgl, cbfsgl},
-    };
-    int row = 0;
-    for (const auto& [label, field] : rows) {
-        fields->addWidget(label, row, 0);
-        fields->addWidget(field, row++, 1);
-    }
+    AddFieldRows(fields, {{lReceive, eReceive}, {lSend, eSend}, {lStep, cbStep}});
+    AddValueRows(fields);
     fields->setColumnMinimumWidth(1, 120);
-    auto* flags = new QHBoxLayout;
-    for (QCheckBox* flag : {chsmtj, chpppy, chfm})
-        flags->addWidget(flag);
-    flags->addStretch();
 
     auto* fromTo = new QHBoxLayout(pPd);
     fromTo->setContentsMargins(0, 0, 0, 0);
@@ -148,14 +112,12 @@ TfBBatchEdit::TfBBatchEdit(TChannelTable& table, QWidget* parent) : TFormDialog(
 
     auto* body = new QVBoxLayout(this);
     body->addLayout(fields);
-    body->addLayout(flags);
+    body->addLayout(FlagRow());
     body->addLayout(choices);
     body->addLayout(buttons);
 
-    QWidget* tabs[] = {eReceive, eSend, cbStep, cbQT, cbDQT, cbkz, cbfsgl, chsmtj, chpppy, chfm,
-                       rall, rOne, seFrom, seTo, rasc, rdesc, btnOk, btnCancel};
-    for (size_t i = 1; i < std::size(tabs); ++i)
-        setTabOrder(tabs[i - 1], tabs[i]);
+    SetTabOrder({eReceive, eSend, cbStep, cbQT, cbDQT, cbkz, cbfsgl, chsmtj, chpppy, chfm, rall, rOne, seFrom,
+                 seTo, rasc, rdesc, btnOk, btnCancel});
 
     connect(eReceive, &TFrequencyField::entered, this, [this](const QString& text) { SnapEntered(eReceive, text); });
     connect(eSend, &TFrequencyField::entered, this, [this](const QString& text) { SnapEntered(eSend, text); });

@@ -4,9 +4,9 @@
 // be pressed again and again, each time filling anew from what the dialog shows.
 
 #include "channels/BatchFill.h"
+#include "channels/EditorForm.h"
 #include "locale/FormDialog.h"
 
-class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -15,9 +15,8 @@ class QRadioButton;
 class QSpinBox;
 class TChannelTable;
 class TFrequencyField;
-class TToneBox;
 
-class TfBBatchEdit : public TFormDialog {
+class TfBBatchEdit : public TFormDialog, public TChannelValueControls {
     Q_OBJECT
 public:
     explicit TfBBatchEdit(TChannelTable& table, QWidget* parent = nullptr);
@@ -28,17 +27,6 @@ public:
     TFrequencyField* eSend;
     QLabel* lStep;
     QComboBox* cbStep;          // kHz, never translated
-    QLabel* lQT;
-    TToneBox* cbQT;
-    QLabel* lDQT;
-    TToneBox* cbDQT;
-    QLabel* lkz;
-    QComboBox* cbkz;
-    QLabel* lfsgl;
-    QComboBox* cbfsgl;
-    QCheckBox* chsmtj;
-    QCheckBox* chpppy;
-    QCheckBox* chfm;
     QRadioButton* rall;
     QRadioButton* rOne;
     QFrame* pPd;                // the range: usable only with "&Channel"

@@ -2,9 +2,9 @@
 
 #include "channels/ChannelNumberBox.h"
 #include "channels/ChannelTable.h"
+#include "channels/EditorForm.h"
 #include "channels/FrequencyField.h"
 #include "channels/Frequency.h"
-#include "channels/StillInputs.h"
 #include "channels/ToneBox.h"
 #include "codeplug/GlobalState.h"
 #include "locale/TranslateForm.h"
@@ -21,21 +21,6 @@
 
 namespace {
 
-template <class Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QComboBox* fixedList(QWidget* parent, const char* name, const QStringList& items)
-{
-    auto* list = named(new QComboBox(parent), name);
-    list->addItems(items);
-    KeepStill(list);
-    return list;
-}
-
 // The text of a frequency field: empty for no frequency.
 QString FieldText(double mhz, bool present)
 {
@@ -49,51 +34,27 @@ TfBInfoEdit::TfBInfoEdit(TChannelTable& table, QWidget* parent)
 {
     setObjectName(QStringLiteral("fBInfoEdit"));
     setWindowTitle(QStringLiteral("Channel Edit"));
-    const TChannelTexts texts = TChannelTexts::BuiltIn();
 
-    lChannel = named(new QLabel(QStringLiteral("Channel No."), this), "lChannel");
-    sexd = named(new TChannelNumberBox(this), "sexd");
-    lReceive = named(new QLabel(QStringLiteral("RX Frequency"), this), "lReceive");
-    eReceive = named(new TFrequencyField(this), "eReceive");
+    lChannel = Named(new QLabel(QStringLiteral("Channel No."), this), "lChannel");
+    sexd = Named(new TChannelNumberBox(this), "sexd");
+    lReceive = Named(new QLabel(QStringLiteral("RX Frequency"), this), "lReceive");
+    eReceive = Named(new TFrequencyField(this), "eReceive");
 
-    pMain = named(new QFrame(this), "pMain");
+    pMain = Named(new QFrame(this), "pMain");
     pMain->setFrameShape(QFrame::StyledPanel);
-    lSend = named(new QLabel(QStringLiteral("TX Frequency"), pMain), "lSend");
-    eSend = named(new TFrequencyField(pMain), "eSend");
-    lQT = named(new QLabel(QStringLiteral("QT/DQT Decode"), pMain), "lQT");
-    cbQT = named(new TToneBox(pMain), "cbQT");
-    lDQT = named(new QLabel(QStringLiteral("QT/DQT Encode"), pMain), "lDQT");
-    cbDQT = named(new TToneBox(pMain), "cbDQT");
-    lkz = named(new QLabel(QStringLiteral("Wide/Narrow"), pMain), "lkz");
-    cbkz = fixedList(pMain, "cbkz", texts.Bandwidth);
-    lfsgl = named(new QLabel(QStringLiteral("TX Power"), pMain), "lfsgl");
-    cbfsgl = fixedList(pMain, "cbfsgl", texts.Power);
-    chsmtj = named(new QCheckBox(QStringLiteral("Scan Add"), pMain), "chsmtj");
-    chpppy = named(new QCheckBox(QStringLiteral("Beat Shift"), pMain), "chpppy");
-    chfm = named(new QCheckBox(QStringLiteral("Busy Lockout"), pMain), "chfm");
-    btnClose = named(new QPushButton(QStringLiteral("&Close"), this), "btnClose");
+    lSend = Named(new QLabel(QStringLiteral("TX Frequency"), pMain), "lSend");
+    eSend = Named(new TFrequencyField(pMain), "eSend");
+    MakeValueControls(pMain);
+    btnClose = Named(new QPushButton(QStringLiteral("&Close"), this), "btnClose");
     // Enter in a field enters its value; it never closes the editor.
     btnClose->setAutoDefault(false);
 
     auto* top = new QGridLayout;
-    top->addWidget(lChannel, 0, 0);
-    top->addWidget(sexd, 0, 1);
-    top->addWidget(lReceive, 1, 0);
-    top->addWidget(eReceive, 1, 1);
+    AddFieldRows(top, {{lChannel, sexd}, {lReceive, eReceive}});
     auto* fields = new QGridLayout;
-    const std::pair<QLabel*, QWidget*> rows[] = {
-        {lSend, eSend}, {lQT, cbQT}, {lDQT, cbDQT}, {lkz, cbkz}, {lfsgl, cbfsgl},
-    };
-    int row = 0;
-    for (const auto& [label, field] : rows) {
-        fields->addWidget(label, row, 0);
-        fields->addWidget(field, row++, 1);
-    }
-    auto* flags = new QHBoxLayout;
-    for (QCheckBox* flag : {chsmtj, chpppy, chfm})
-        flags->addWidget(flag);
-    flags->addStretch();
-    fields->addLayout(flags, row, 0, 1, 2);
+    AddFieldRows(fields, {{lSend, eSend}});
+    AddValueRows(fields);
+    fields->addLayout(FlagRow(), fields->rowCount(), 0, 1, 2);
     auto* panel = new QVBoxLayout(pMain);
     panel->addLayout(fields);
     // The fields line up with RX above the panel.
@@ -112,9 +73,7 @@ TfBInfoEdit::TfBInfoEdit(TChannelTable& table, QWidget* parent)
     body->addWidget(pMain);
     body->addLayout(buttons);
 
-    QWidget* order[] = {sexd, eReceive, eSend, cbQT, cbDQT, cbkz, cbfsgl, chsmtj, chpppy, chfm, btnClose};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    SetTabOrder({sexd, eReceive, eSend, cbQT, cbDQT, cbkz, cbfsgl, chsmtj, chpppy, chfm, btnClose});
 
     connect(sexd, &QSpinBox::valueChanged, this, [this](int channel) {
         if (Loading)

@@ -4,10 +4,9 @@
 // enters what is still being typed.
 
 #include "channels/ChannelEditor.h"
+#include "channels/EditorForm.h"
 #include "locale/FormDialog.h"
 
-class QCheckBox;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -16,7 +15,7 @@ class TChannelTable;
 class TFrequencyField;
 class TToneBox;
 
-class TfBInfoEdit : public TFormDialog {
+class TfBInfoEdit : public TFormDialog, public TChannelValueControls {
     Q_OBJECT
 public:
     explicit TfBInfoEdit(TChannelTable& table, QWidget* parent = nullptr);
@@ -31,17 +30,6 @@ public:
     QFrame* pMain;             // everything below RX: usable only while the channel has an RX
     QLabel* lSend;
     TFrequencyField* eSend;
-    QLabel* lQT;
-    TToneBox* cbQT;
-    QLabel* lDQT;
-    TToneBox* cbDQT;
-    QLabel* lkz;
-    QComboBox* cbkz;
-    QLabel* lfsgl;
-    QComboBox* cbfsgl;
-    QCheckBox* chsmtj;
-    QCheckBox* chpppy;
-    QCheckBox* chfm;
     QPushButton* btnClose;
 
     void done(int result) override;

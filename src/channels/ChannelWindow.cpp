@@ -2,7 +2,7 @@
 
 #include "channels/ChannelTable.h"
 #include "channels/FrequencyField.h"
-#include "channels/StillInputs.h"
+#include "channels/EditorForm.h"
 #include "channels/ToneBox.h"
 #include "channels/Tones.h"
 #include "codeplug/GlobalState.h"
@@ -80,12 +80,7 @@ TToneBox* makeToneList(QWidget* parent, const char* name)
 
 QComboBox* makeFixedList(QWidget* parent, const char* name, const QStringList& items)
 {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->addItems(items);
-    list->setMaxVisibleItems(items.size());
-    list->setInsertPolicy(QComboBox::NoInsert);
-    KeepStill(list);
+    QComboBox* list = NewFixedList(parent, name, items);
     list->hide();
     return list;
 }

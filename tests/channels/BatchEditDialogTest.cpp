@@ -30,10 +30,7 @@ protected:
     void SetUp() override
     {
         FreshStateTest::SetUp();
-        SetCurrentModel(theAll(), *theMacList().FindByName("K-640(UHF)"));
-        ASSERT_TRUE(SetBand(theAll(), "450 - 470MHz"));
-        table().ResetChannelRows();
-        theAll().Modified = false;
+        ASSERT_NO_FATAL_FAILURE(UseModel("K-640(UHF)", "450 - 470MHz"));
         dialog = std::make_unique<TfBBatchEdit>(table());
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));

@@ -14,13 +14,6 @@ namespace {
 
 class BatchFillTest : public FreshStateTest {
 protected:
-    void UseModel(const char* model, const char* band)
-    {
-        SetCurrentModel(theAll(), *theMacList().FindByName(model));
-        ASSERT_TRUE(SetBand(theAll(), band));
-        table().ResetChannelRows();
-        theAll().Modified = false;
-    }
     static TChannelTable& table() { return theChannels(); }
     static QString Fore(int channel, int column) { return table().Cell(channel, column).Fore; }
 
@@ -84,7 +77,7 @@ TEST_F(BatchFillTest, RunsStepFromTheStartFrequenciesAndStayAtTheModelLimits)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        UseModel(c.model, c.band);
+        ASSERT_NO_FATAL_FAILURE(UseModel(c.model, c.band));
         messages.Clear();
 
         Ok(c.input);
@@ -102,7 +95,7 @@ TEST_F(BatchFillTest, RunsStepFromTheStartFrequenciesAndStayAtTheModelLimits)
 
 TEST_F(BatchFillTest, EveryChannelOfTheRunGetsTheSameValuesInOneNotification)
 {
-    UseModel("K-640(UHF)", "450 - 470MHz");
+    ASSERT_NO_FATAL_FAILURE(UseModel("K-640(UHF)", "450 - 470MHz"));
     table().StoreChannel(2, {455.0, -1.0, "", "", 1, 0, 1, 1, 1});
     TBatchInput input;
     input.Rx = "460.5";
@@ -128,7 +121,7 @@ TEST_F(BatchFillTest, EveryChannelOfTheRunGetsTheSameValuesInOneNotification)
 
 TEST_F(BatchFillTest, RangeIsCheckedBeforeAnythingIsWritten)
 {
-    UseModel("K-640(UHF)", "450 - 470MHz");
+    ASSERT_NO_FATAL_FAILURE(UseModel("K-640(UHF)", "450 - 470MHz"));
     struct Case { const char* name; TBatchInput input; QString message; int caption; };
     TBatchInput range;
     range.AllChannels = false;
@@ -171,7 +164,7 @@ TEST_F(BatchFillTest, RangeIsCheckedBeforeAnythingIsWritten)
 
 TEST_F(BatchFillTest, RangeFillsFromItsFirstChannel)
 {
-    UseModel("K-640(UHF)", "450 - 470MHz");
+    ASSERT_NO_FATAL_FAILURE(UseModel("K-640(UHF)", "450 - 470MHz"));
     TBatchInput input;
     input.AllChannels = false;
     input.From = 14;

@@ -7,7 +7,7 @@
 #include "codeplug/GlobalState.h"
 #include "support/ChannelRows.h"
 #include "support/FocusChain.h"
-#include "support/FreshState.h"
+#include "support/StoredChannel.h"
 #include "support/ScriptedMsgBox.h"
 
 #include <QCheckBox>
@@ -24,22 +24,8 @@
 
 namespace {
 
-// Low power, narrow, every flag "Yes", both tones.
-const TChannel Stored{460.0125, 465.0125, "67.0", "D023N", 0, 1, 0, 0, 0};
-
-// The channel editor over the UHF model on band "450 - 470MHz", channel 1 holding Stored.
-class ChannelEditDialogTest : public FreshStateTest {
+class ChannelEditDialogTest : public StoredChannelTest {
 protected:
-    void SetUp() override
-    {
-        FreshStateTest::SetUp();
-        SetCurrentModel(theAll(), *theMacList().FindByName("K-640(UHF)"));
-        ASSERT_TRUE(SetBand(theAll(), "450 - 470MHz"));
-        table().ResetChannelRows();
-        table().StoreChannel(1, Stored);
-        theAll().Modified = false;
-    }
-
     void Open(int channel)
     {
         dialog = std::make_unique<TfBInfoEdit>(table());
@@ -47,10 +33,6 @@ protected:
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
-
-    static TChannelTable& table() { return theChannels(); }
-    static QString Fore(int channel, int column) { return table().Cell(channel, column).Fore; }
-    static QString Back(int channel, int column) { return table().Cell(channel, column).Back; }
 
     // Types into a field as the user does: the old text selected, the keys, then Enter.
     static void Enter(QLineEdit* field, const QString& keys)

@@ -4,7 +4,7 @@
 #include "codeplug/CodeplugState.h"
 #include "codeplug/GlobalState.h"
 #include "support/ChannelRows.h"
-#include "support/FreshState.h"
+#include "support/StoredChannel.h"
 #include "support/ScriptedMsgBox.h"
 
 #include <QSignalSpy>
@@ -16,26 +16,14 @@ namespace {
 
 const TRowTexts EmptyRow3{{"3", "", "", "", "", "", "", "", "", ""}, {"", "", "", "", "", "", "", "", "", ""}};
 
-// A channel whose every field differs from a new channel's: low power, narrow, flags "Yes".
-const TChannel Stored{460.0125, 465.0125, "67.0", "D023N", 0, 1, 0, 0, 0};
-
-// The UHF model on band "450 - 470MHz", channel 1 holding Stored, channel 3 empty.
-class ChannelEditorTest : public FreshStateTest {
+class ChannelEditorTest : public StoredChannelTest {
 protected:
     void SetUp() override
     {
-        FreshStateTest::SetUp();
-        SetCurrentModel(theAll(), *theMacList().FindByName("K-640(UHF)"));
-        ASSERT_TRUE(SetBand(theAll(), "450 - 470MHz"));
-        table().ResetChannelRows();
-        table().StoreChannel(1, Stored);
-        theAll().Modified = false;
+        StoredChannelTest::SetUp();
         editor = std::make_unique<TChannelEditor>(table(), theAll());
     }
 
-    static TChannelTable& table() { return theChannels(); }
-    static QString Fore(int channel, int column) { return table().Cell(channel, column).Fore; }
-    static QString Back(int channel, int column) { return table().Cell(channel, column).Back; }
     // The form shows exactly what the row holds.
     void ExpectFormMirrorsRow()
     {
