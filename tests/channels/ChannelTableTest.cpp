@@ -520,6 +520,28 @@ TEST_F(ChannelTableTest, SingleChangesNotifyTheirRowAndBulkUpdatesOnce)
     EXPECT_EQ(changes.count(), 0);
 }
 
+TEST_F(ChannelTableTest, EveryRowOperationNotifiesItsRowOnce)
+{
+    const std::pair<const char*, std::function<void()>> operations[] = {
+        {"RX typed", [] { table().SetForeText(2, ColRx, "455"); }},
+        {"TX emptied", [] { table().SetForeText(2, ColTx, ""); }},
+        {"tone chosen", [] { table().ComBoxSetData(2, ColDecode, 3, "71.9"); }},
+        {"list chosen", [] { table().ComBoxSetData(2, ColPower, 0, "Low"); }},
+        {"defaults", [] { table().InitChannelRow(2); }},
+        {"stored", [] { table().StoreChannel(2, SampleChannel()); }},
+        {"cell set", [] { table().SetCell(2, ColDecode, "67.0", ""); }},
+        {"emptied", [] { table().ClearChannelRow(2); }},
+    };
+    table().StoreChannel(2, SampleChannel());
+    for (const auto& [name, operation] : operations) {
+        QSignalSpy changes(&table(), &QAbstractItemModel::dataChanged);
+        operation();
+        ASSERT_EQ(changes.count(), 1) << name;
+        EXPECT_EQ(changes[0][0].toModelIndex(), At(2, 1)) << name;
+        EXPECT_EQ(changes[0][1].toModelIndex(), At(2, ChannelColumnCount)) << name;
+    }
+}
+
 TEST_F(ChannelTableTest, ModifiedFollowsEditsButNotResetsOrRelabelling)
 {
     struct Case { const char* name; std::function<void()> action; bool modified; };
