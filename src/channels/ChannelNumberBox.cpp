@@ -1,5 +1,6 @@
 #include "channels/ChannelNumberBox.h"
 
+#include <QFocusEvent>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -25,4 +26,11 @@ void TChannelNumberBox::fixup(QString& text) const
     const qlonglong typed = text.toLongLong(&isNumber);
     const qlonglong held = isNumber ? std::clamp<qlonglong>(typed, minimum(), maximum()) : value();
     text = QString::number(held);
+}
+
+void TChannelNumberBox::focusInEvent(QFocusEvent* event)
+{
+    QSpinBox::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason)
+        selectAll();
 }

@@ -1,5 +1,6 @@
 #include "channels/FrequencyField.h"
 
+#include <QFocusEvent>
 #include <QRegularExpressionValidator>
 
 TFrequencyField::TFrequencyField(QWidget* parent) : QLineEdit(parent)
@@ -20,4 +21,11 @@ void TFrequencyField::Commit()
         return;
     setModified(false);
     emit entered(text());
+}
+
+void TFrequencyField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason)
+        selectAll();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A field for a frequency in MHz: only digits and points can be typed ("." is the decimal point
 // whatever the system's settings). What was typed is entered with Enter or by leaving the field.
+// Coming to the field other than by a mouse click selects its text, so typing replaces it.
 
 #include <QLineEdit>
 
@@ -16,4 +17,7 @@ public:
 
 signals:
     void entered(const QString& text);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 };

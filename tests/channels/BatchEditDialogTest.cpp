@@ -79,6 +79,21 @@ TEST_F(BatchEditDialogTest, OpensWithItsStartValues)
     EXPECT_FALSE(dialog->pPd->isEnabled());
 }
 
+TEST_F(BatchEditDialogTest, TypingIntoAFieldReplacesItsValue)
+{
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    ASSERT_EQ(QApplication::focusWidget(), dialog->eReceive);
+
+    QTest::keyClicks(dialog->eReceive, "462.55");
+    QTest::keyClick(dialog->eReceive, Qt::Key_Tab);
+    QTest::keyClicks(dialog->eSend, "467.55");
+    QTest::keyClick(dialog->eSend, Qt::Key_Return);
+
+    EXPECT_EQ(dialog->eReceive->text(), "462.55000");
+    EXPECT_EQ(dialog->eSend->text(), "467.55000");
+}
+
 TEST_F(BatchEditDialogTest, StartFrequenciesGoOntoTheRasterAsTheyAreEntered)
 {
     Type(dialog->eReceive, "462.563");

@@ -178,6 +178,19 @@ TEST_F(ChannelEditDialogTest, AnotherChannelNumberShowsWhatTheGridHoldsAndWrites
     EXPECT_TRUE(messages.Shown().empty());
 }
 
+TEST_F(ChannelEditDialogTest, TypingAChannelNumberReplacesTheOneShown)
+{
+    ASSERT_NO_FATAL_FAILURE(Open(1));
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    ASSERT_EQ(QApplication::focusWidget(), dialog->sexd);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+
+    EXPECT_EQ(dialog->sexd->value(), 5);
+}
+
 TEST_F(ChannelEditDialogTest, ClosingEntersWhatIsStillBeingTyped)
 {
     ASSERT_NO_FATAL_FAILURE(Open(1));
