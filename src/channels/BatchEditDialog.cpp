@@ -41,7 +41,7 @@ void SnapEntered(TFrequencyField* field, const QString& text)
 
 } // namespace
 
-TfBBatchEdit::TfBBatchEdit(TChannelTable& table, QWidget* parent) : TFormDialog(parent), m_table(table)
+TfBBatchEdit::TfBBatchEdit(TChannelTable& table, QWidget* parent) : TEditorDialog(parent), m_table(table)
 {
     setObjectName(QStringLiteral("fBBatchEdit"));
     setWindowTitle(QStringLiteral("Batch Channel Edit"));
@@ -106,9 +106,6 @@ TfBBatchEdit::TfBBatchEdit(TChannelTable& table, QWidget* parent) : TFormDialog(
     buttons->addStretch();
     buttons->addWidget(btnOk);
     buttons->addWidget(btnCancel);
-    // Enter in a field enters its value; only the button fills.
-    btnOk->setAutoDefault(false);
-    btnCancel->setAutoDefault(false);
 
     auto* body = new QVBoxLayout(this);
     body->addLayout(fields);

@@ -5,7 +5,6 @@
 
 #include "channels/BatchFill.h"
 #include "channels/EditorForm.h"
-#include "locale/FormDialog.h"
 
 class QComboBox;
 class QFrame;
@@ -16,7 +15,7 @@ class QSpinBox;
 class TChannelTable;
 class TFrequencyField;
 
-class TfBBatchEdit : public TFormDialog, public TChannelValueControls {
+class TfBBatchEdit : public TEditorDialog, public TChannelValueControls {
     Q_OBJECT
 public:
     explicit TfBBatchEdit(TChannelTable& table, QWidget* parent = nullptr);

@@ -30,7 +30,7 @@ QString FieldText(double mhz, bool present)
 } // namespace
 
 TfBInfoEdit::TfBInfoEdit(TChannelTable& table, QWidget* parent)
-    : TFormDialog(parent), m_editor(table, theAll())
+    : TEditorDialog(parent), m_editor(table, theAll())
 {
     setObjectName(QStringLiteral("fBInfoEdit"));
     setWindowTitle(QStringLiteral("Channel Edit"));
@@ -46,8 +46,6 @@ TfBInfoEdit::TfBInfoEdit(TChannelTable& table, QWidget* parent)
     eSend = Named(new TFrequencyField(pMain), "eSend");
     MakeValueControls(pMain);
     btnClose = Named(new QPushButton(QStringLiteral("&Close"), this), "btnClose");
-    // Enter in a field enters its value; it never closes the editor.
-    btnClose->setAutoDefault(false);
 
     auto* top = new QGridLayout;
     AddFieldRows(top, {{lChannel, sexd}, {lReceive, eReceive}});
@@ -163,5 +161,5 @@ void TfBInfoEdit::done(int result)
         field->Commit();
     for (TToneBox* box : {cbQT, cbDQT})
         box->Commit();
-    TFormDialog::done(result);
+    TEditorDialog::done(result);
 }

@@ -5,7 +5,6 @@
 
 #include "channels/ChannelEditor.h"
 #include "channels/EditorForm.h"
-#include "locale/FormDialog.h"
 
 class QFrame;
 class QLabel;
@@ -15,7 +14,7 @@ class TChannelTable;
 class TFrequencyField;
 class TToneBox;
 
-class TfBInfoEdit : public TFormDialog, public TChannelValueControls {
+class TfBInfoEdit : public TEditorDialog, public TChannelValueControls {
     Q_OBJECT
 public:
     explicit TfBInfoEdit(TChannelTable& table, QWidget* parent = nullptr);

@@ -8,7 +8,25 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QLabel>
+
+void TEditorDialog::showEvent(QShowEvent* event)
+{
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+    TFormDialog::showEvent(event);
+}
+
+void TEditorDialog::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter)
+        return TFormDialog::keyPressEvent(event);
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
+}
 
 QComboBox* NewFixedList(QWidget* parent, const char* name, const QStringList& items)
 {

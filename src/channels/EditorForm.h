@@ -2,6 +2,8 @@
 // The pieces both channel editors build their forms from: named controls, fixed lists kept still,
 // rows of a caption and its field, the row of the three flags, and the tab order.
 
+#include "locale/FormDialog.h"
+
 #include <QStringList>
 #include <QWidget>
 #include <initializer_list>
@@ -23,6 +25,20 @@ Widget* Named(Widget* widget, const char* name)
 
 // A fixed drop-down list; only the open list chooses.
 QComboBox* NewFixedList(QWidget* parent, const char* name, const QStringList& items);
+
+// A dialog of the editors. Enter enters what was typed into a field and presses no button: a field
+// is left with Enter to take its value, which must not also fill or close. A button with the focus
+// is pressed by Enter as by Space.
+class TEditorDialog : public TFormDialog {
+    Q_OBJECT
+public:
+    using TFormDialog::TFormDialog;
+
+protected:
+    // Makes the buttons no dialog default.
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
 
 // The controls both editors show for a channel's tones, bandwidth, power and flags, named as the
 // language files know them.

@@ -138,10 +138,11 @@ TEST_F(BatchEditDialogTest, OkFillsFromWhatTheDialogShowsAndCanBePressedAgain)
     EXPECT_TRUE(theAll().Modified);
     EXPECT_TRUE(dialog->isVisible());
 
-    // Again, for all channels upwards.
+    // Again, for all channels upwards, with Enter on the focused button.
     dialog->rall->click();
     dialog->rasc->click();
-    dialog->btnOk->click();
+    dialog->btnOk->setFocus();
+    QTest::keyClick(dialog->btnOk, Qt::Key_Return);
 
     EXPECT_EQ(Fore(1, ColRx), "462.55000");
     EXPECT_EQ(Fore(3, ColRx), "462.57500");
