@@ -12,6 +12,12 @@
 #include <QPushButton>
 #include <QLabel>
 
+TEditorDialog::~TEditorDialog()
+{
+    for (QObject* control : findChildren<QObject*>())
+        QObject::disconnect(control, nullptr, this, nullptr);
+}
+
 void TEditorDialog::showEvent(QShowEvent* event)
 {
     for (QPushButton* button : findChildren<QPushButton*>())

@@ -33,6 +33,9 @@ class TEditorDialog : public TFormDialog {
     Q_OBJECT
 public:
     using TFormDialog::TFormDialog;
+    // The controls go after the dialog's own parts; what they signal while they go (a list
+    // emptied, a field leaving the focus) must not reach a dialog that is no longer whole.
+    ~TEditorDialog() override;
 
 protected:
     // Makes the buttons no dialog default.
