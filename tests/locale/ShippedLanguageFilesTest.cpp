@@ -7,6 +7,7 @@
 #include "locale/MessageTable.h"
 #include "locale/ProgramFolderTest.h"
 #include "locale/TranslateForm.h"
+#include "print/PrintCommands.h"
 #include "radio/PortDialog.h"
 #include "settings/EmbeddedMessageDialog.h"
 #include "settings/FunctionSettingsDialog.h"
@@ -108,6 +109,7 @@ const TDialogCase Dialogs[] = {
     {"fTestFrequency", [] { return std::make_unique<TfTestFrequency>(); }},
     {"fMainFrm", [] { return std::make_unique<TfMainFrm>(); }},
     {"fChInfo", [] { return std::make_unique<TfChInfo>(theChannels()); }},
+    {"fPrintPreview", [] { return std::make_unique<TfPrintPreview>(TPrintData{}, QDateTime()); }},
 };
 
 class ShippedLanguageFilesTest : public ProgramFolderTest {
