@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QToolBar>
@@ -127,6 +128,12 @@ TfPrintPreview::TfPrintPreview(const TPrintData& data, const QDateTime& at, QWid
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
+    // The page at its real size, in a window as large as the screen allows.
+    if (auto* view = findChild<QPrintPreviewWidget*>()) {
+        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        view->setZoomFactor(1.0);
+    }
+    setWindowState(Qt::WindowMaximized);
     TranslateWhenNotFirstLanguage(this, false);
 }
 

@@ -9,6 +9,7 @@ constexpr int TitleBytes = 20;
 constexpr int TypeNameBytes = 20;
 constexpr int WideFieldBytes = 100;
 constexpr int BandFieldBytes = 30;
+constexpr int LinesPerChannel = 6;
 
 // What one character takes in GBK: ASCII one byte, everything else two.
 int ansiBytes(char32_t character)
@@ -71,7 +72,8 @@ void AppendPrintLine(TPrintData& data, const TPrintLine& line)
 {
     data.Lines.push_back({line.TypeID, CutToAnsiBytes(line.TypeName, TypeNameBytes),
                           CutToAnsiBytes(line.AField, WideFieldBytes), CutToAnsiBytes(line.AValue, WideFieldBytes),
-                          CutToAnsiBytes(line.BField, WideFieldBytes), CutToAnsiBytes(line.BValue, WideFieldBytes)});
+                          CutToAnsiBytes(line.BField, WideFieldBytes), CutToAnsiBytes(line.BValue, WideFieldBytes),
+                          line.KeepWithNext});
 }
 
 void AppendFunctionRows(TPrintData& data, const TFunctionForm& form, const TLanguage& language)
@@ -98,7 +100,8 @@ void AppendChannelRows(TPrintData& data, const TChannelTable& table, const TLang
         const auto pair = [&](int left, int right) {
             AppendPrintLine(data, {GroupChannels, title, titleOf(left), textOf(left), titleOf(right), textOf(right)});
         };
-        AppendPrintLine(data, {GroupChannels, title, titleOf(ColChannel) + textOf(ColChannel), {}, {}, {}});
+        AppendPrintLine(data, {GroupChannels, title, titleOf(ColChannel) + textOf(ColChannel), {}, {}, {},
+                               LinesPerChannel - 1});
         pair(ColRx, ColTx);
         pair(ColDecode, ColEncode);
         pair(ColPower, ColBandwidth);

@@ -31,6 +31,9 @@ struct TPrintLine {
     QString AValue;
     QString BField;
     QString BValue;
+    // Not a field of the dataset: how many of the following lines go on the same page as this
+    // one, so that the six lines of a channel are never parted by a page break.
+    int KeepWithNext = 0;
 
     bool operator==(const TPrintLine&) const = default;
 };

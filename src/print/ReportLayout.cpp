@@ -1,5 +1,7 @@
 #include "print/ReportLayout.h"
 
+#include <algorithm>
+
 using namespace ReportMm;
 
 std::vector<TReportPage> LayOutReport(const TPrintData& data)
@@ -27,6 +29,9 @@ std::vector<TReportPage> LayOutReport(const TPrintData& data)
                 newPage();
             place(TBandKind::GroupHeader, line, GroupHeaderHeight);
         }
+        const int kept = std::min(data.Lines[line].KeepWithNext, int(data.Lines.size()) - line - 1);
+        if (top + (kept + 1) * MasterDataHeight > FooterTop)
+            newPage();
         place(TBandKind::MasterData, line, MasterDataHeight);
     }
     pages.back().push_back({TBandKind::PageFooter, -1, FooterTop});

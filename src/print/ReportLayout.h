@@ -2,7 +2,8 @@
 // The report definition in millimetres and the placing of its bands on pages: Letter paper with
 // its margins, a page header and a page footer on every page, a group header that starts every
 // group on a new page, and one master-data line per report line. A band that does not fit above
-// the page footer goes to the next page; no band is ever split.
+// the page footer goes to the next page; no band is ever split. A line that keeps its next lines
+// with it goes to the next page unless they all fit.
 
 #include "print/PrintData.h"
 

@@ -1,3 +1,4 @@
+#include "print/PrintFixtures.h"
 #include "support/CliProcessTest.h"
 #include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
@@ -12,8 +13,7 @@ protected:
     void SetUp() override
     {
         CliProcessTest::SetUp();
-        for (const char* file : {"English.Ini", "Chinese.Ini", "SysInfo.Ini"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(K640_RESOURCES_DIR "/") + file, AppPath() + file)) << file;
+        CopyShippedLanguageFiles(AppPath());
     }
 
     // Channels 2 and 4 programmed, 3 empty, saved by the program's own save.

@@ -27,7 +27,7 @@ TLines ChannelLines(const QString& title, const QStringList& titles, const std::
 {
     TLines lines{{GroupChannels, title, {}, {}, {}, {}}};
     for (const QStringList& c : channels) {
-        lines.push_back({GroupChannels, title, titles[0] + c[0], {}, {}, {}});
+        lines.push_back({GroupChannels, title, titles[0] + c[0], {}, {}, {}, 5});
         for (int left : {1, 3, 5, 7})
             lines.push_back({GroupChannels, title, titles[left], c[left], titles[left + 1], c[left + 1]});
         lines.push_back({GroupChannels, title, titles[9], c[9], {}, {}});

@@ -19,13 +19,19 @@ inline void PrintTo(const TPrintLine& line, std::ostream* out)
          << "]";
 }
 
+// The shipped language files and settings file, put beside the program.
+inline void CopyShippedLanguageFiles(const QString& appPath)
+{
+    for (const char* file : {"English.Ini", "Chinese.Ini", "SysInfo.Ini"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(K640_RESOURCES_DIR "/") + file, appPath + file)) << file;
+}
+
 class PrintFixture : public ProgramFolderTest {
 protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        for (const char* file : {"English.Ini", "Chinese.Ini", "SysInfo.Ini"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(K640_RESOURCES_DIR "/") + file, AppPath() + file)) << file;
+        CopyShippedLanguageFiles(AppPath());
         DataModuleCreate(AppPath());
         SetCurrentModel(theAll(), *theMacList().FindByCode("6641"));
         SetBand(theAll(), "450 - 470MHz");

@@ -85,15 +85,34 @@ TEST_F(ReportLayoutTest, SixteenChannelsRunOverPagesWithoutSplittingABand)
     const std::vector<TReportPage> pages = LayOutReport(report);
     ExpectWellFormed(pages);
     ExpectEveryLineOnce(pages, report.Lines.size());
-    // 224.4 mm between header and footer hold 32 bands of 7 mm: the channel group's title and
-    // 97 lines take pages 2 to 5 (32, 32, 32 and 2 bands).
+    // 224.4 mm between header and footer hold 32 bands of 7 mm. Page 2: the group's title, the
+    // blank line and five channels; then five channels a page, as the sixth would be parted.
     ASSERT_EQ(pages.size(), 5u);
-    EXPECT_EQ(pages[1].size(), 32u + 2u);
-    EXPECT_EQ(pages[2].size(), 32u + 2u);
-    EXPECT_EQ(pages[3].size(), 32u + 2u);
-    EXPECT_EQ(pages[4].size(), 2u + 2u);
+    const size_t bandsOnPage[] = {1 + 14, 2 + 5 * 6, 5 * 6, 5 * 6, 1 * 6};
+    for (size_t p = 0; p < pages.size(); ++p)
+        EXPECT_EQ(pages[p].size(), bandsOnPage[p] + 2) << "page " << p + 1;
     for (size_t p = 2; p < pages.size(); ++p)
-        EXPECT_EQ(pages[p][1].Kind, TBandKind::MasterData) << "the group title is printed once";
+        EXPECT_EQ(report.Lines[pages[p][1].Line].AField, QStringLiteral("Channel No.%1").arg(5 * p - 4))
+            << "a page starts with a channel's first line, and the group title is printed once";
+}
+
+TEST_F(ReportLayoutTest, LinesKeptTogetherMoveToTheNextPageOnlyWhenTheyDoNotFit)
+{
+    // 32 bands fit: a group title and 25 single lines leave room for exactly six more.
+    TPrintData data;
+    for (int line = 0; line < 25; ++line)
+        AppendPrintLine(data, {GroupChannels, "G", QString::number(line), {}, {}, {}});
+    AppendPrintLine(data, {GroupChannels, "G", "fits", {}, {}, {}, 5});
+    for (int line = 0; line < 5; ++line)
+        AppendPrintLine(data, {GroupChannels, "G", "kept", {}, {}, {}});
+    AppendPrintLine(data, {GroupChannels, "G", "moves", {}, {}, {}, 1});
+    AppendPrintLine(data, {GroupChannels, "G", "last", {}, {}, {}, 3});  // keeps more lines than follow
+    const std::vector<TReportPage> pages = LayOutReport(data);
+    ExpectWellFormed(pages);
+    ExpectEveryLineOnce(pages, data.Lines.size());
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].size(), 32u + 2u);
+    EXPECT_EQ(pages[1][1].Line, 31);
 }
 
 TEST(ReportLayout, EmptyReportIsOnePageWithHeaderAndFooter)
