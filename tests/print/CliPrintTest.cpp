@@ -1,6 +1,5 @@
 #include "print/PrintFixtures.h"
 #include "support/CliProcessTest.h"
-#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDate>
@@ -100,13 +99,8 @@ TEST_F(CliPrintTest, MistakesAndBadFilesGiveTheExitCodesOfTheFileCommands)
 TEST_F(CliPrintTest, OnlyARegularFileIsReplaced)
 {
     const QString codeplug = Codeplug();
-    for (const TSpecialFile& target : MakeSpecialFiles(folder.path())) {
-        SCOPED_TRACE(target.Kind);
-        const TCliRun run = Run({"print", codeplug, "--pdf", target.Path});
-        EXPECT_EQ(run.Code, 3) << qPrintable(run.Err);
-        EXPECT_TRUE(run.Err.contains("not a regular file")) << qPrintable(run.Err);
-        EXPECT_TRUE(target.Unchanged());
-    }
+    ExpectOutputOnlyOverRegularFiles(
+        [&codeplug](const QString& output) { return QStringList{"print", codeplug, "--pdf", output}; });
     WriteTestFile(PathOf("old.pdf"), "old");
     EXPECT_EQ(Run({"print", codeplug, "--pdf", PathOf("old.pdf")}).Code, 0);
     EXPECT_TRUE(ReadTestFile(PathOf("old.pdf")).startsWith("%PDF"));
