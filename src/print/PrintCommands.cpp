@@ -69,9 +69,11 @@ void paintOnPrinter(QPrinter& printer, const TPrintData& data, const QDateTime& 
     PaintReport(printer, data, at, range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
 }
 
-// Prints through the print dialog; the dialog offers no printing to a file, which would write
-// past the rule that only regular files are replaced: the preview exports PDF files instead.
-void printWithDialog(QWidget* parent, const TPrintData& data, const QDateTime& at)
+} // namespace
+
+// The dialog offers no printing to a file, which would write past the rule that only regular
+// files are replaced: the preview exports PDF files instead.
+void PrintReport(QWidget* parent, const TPrintData& data, const QDateTime& at)
 {
     QPrinter printer(QPrinter::HighResolution);
     SetReportPageLayout(printer);
@@ -82,7 +84,6 @@ void printWithDialog(QWidget* parent, const TPrintData& data, const QDateTime& a
         paintOnPrinter(printer, data, at);
 }
 
-} // namespace
 
 bool TPrint::AddFunctionRows(TPrintData& data, const TLanguage& language)
 {
@@ -90,11 +91,6 @@ bool TPrint::AddFunctionRows(TPrintData& data, const TLanguage& language)
     dialog.LoadSettings();
     AppendFunctionRows(data, TDialogFunctionForm(dialog), language);
     return true;
-}
-
-void PrintReport(QWidget* parent, const TPrintData& data, const QDateTime& at)
-{
-    printWithDialog(parent, data, at);
 }
 
 TfPrintPreview::TfPrintPreview(const TPrintData& data, const QDateTime& at, QWidget* parent)
@@ -116,7 +112,7 @@ TfPrintPreview::TfPrintPreview(const TPrintData& data, const QDateTime& at, QWid
         for (QAction* action : toolBar->actions()) {
             if (action->text() == QPrintPreviewDialog::tr("Print")) {
                 disconnect(action, &QAction::triggered, nullptr, nullptr);
-                connect(action, &QAction::triggered, this, [this] { printWithDialog(this, m_data, m_at); });
+                connect(action, &QAction::triggered, this, [this] { PrintReport(this, m_data, m_at); });
             }
         }
         toolBar->addSeparator();

@@ -2,12 +2,14 @@
 #include "print/LanguageFileReport.h"
 #include "print/PrintCommands.h"
 #include "print/PrintFixtures.h"
+#include "support/ModalDialogs.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -75,6 +77,21 @@ TEST_F(PrintCommandsTest, EachCommandPrintsTheCodeplugAsItIsThen)
     EXPECT_EQ(previewed.Header.AValue, theAll().ModelName);
     EXPECT_EQ(previewed.Header.CField, window.Label4->text());
     EXPECT_EQ(previewed.Header.CValue, window.stFreq->text());
+}
+
+TEST_F(PrintCommandsTest, PrintDialogOffersThePagesAndCancelPrintsNothing)
+{
+    ProgramSampleCodeplug();
+    bool shown = false;
+    WhenDialogShows<QPrintDialog>([&shown](QPrintDialog* dialog) {
+        shown = true;
+        EXPECT_EQ(dialog->minPage(), 1);
+        EXPECT_EQ(dialog->maxPage(), 2);
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+        dialog->reject();
+    });
+    PrintReport(nullptr, LanguageFileReport(theAll(), theFun(), theChannels(), "English", 0), QDateTime());
+    EXPECT_TRUE(shown);
 }
 
 TEST_F(PrintCommandsTest, PreviewExportsPdfOnlyOverRegularFiles)
