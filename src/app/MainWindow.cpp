@@ -4,6 +4,8 @@
 #include "app/HelpLauncher.h"
 #include "app/MainWindowTexts.h"
 #include "app/Startup.h"
+#include "channels/BatchEditDialog.h"
+#include "channels/ChannelEditDialog.h"
 #include "channels/ChannelTable.h"
 #include "channels/ChannelWindow.h"
 #include "codeplug/CodeplugFile.h"
@@ -404,6 +406,12 @@ void TfMainFrm::DoCommand(int tag)
     case TagSave: saveCodeplug(); break;
     case TagSaveAs: saveCodeplugAs(); break;
     case TagModelInformation: modelInformation(); break;
+    case TagChannelEdit: channelEdit(); break;
+    case TagBatchChannelEdit: {
+        TfBBatchEdit dialog(theChannels(), this);
+        dialog.exec();
+        break;
+    }
     case TagRead: readFromRadio(); break;
     case TagWrite: writeToRadio(); break;
     case TagCommunicationPort: communicationPort(); break;
@@ -560,6 +568,14 @@ void TfMainFrm::modelInformation()
         SetCurrentModel(all, *model);
     SetBand(all, band);
     clearCodeplug();
+}
+
+void TfMainFrm::channelEdit()
+{
+    TfBInfoEdit dialog(theChannels(), this);
+    if (m_channelWindow)
+        dialog.StartChannel = m_channelWindow->CurrentChannel();
+    dialog.exec();
 }
 
 void TfMainFrm::readFromRadio()

@@ -108,6 +108,8 @@ private:
     bool saveCodeplug();
     void saveCodeplugAs();
     void modelInformation();
+    // Opens the channel editor on the channel of the grid's current row.
+    void channelEdit();
     void readFromRadio();
     void writeToRadio();
     void communicationPort();

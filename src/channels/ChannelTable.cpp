@@ -152,12 +152,12 @@ bool TChannelTable::setData(const QModelIndex& index, const QVariant& value, int
 
 const TCell& TChannelTable::Cell(int channel, int column) const
 {
-    return m_rows.at(static_cast<size_t>(channel - 1)).at(static_cast<size_t>(column - 1));
+    return rowOf(channel).at(static_cast<size_t>(column - 1));
 }
 
-TCell& TChannelTable::cellRef(int channel, int column)
+const TRowCells& TChannelTable::rowOf(int channel) const
 {
-    return m_rows.at(static_cast<size_t>(channel - 1)).at(static_cast<size_t>(column - 1));
+    return m_rows.at(static_cast<size_t>(channel - 1));
 }
 
 bool TChannelTable::HoldsChannel(int channel) const
@@ -171,30 +171,32 @@ void TChannelTable::ResetChannelRows()
     if (count == ChannelCount()) {
         BulkUpdate bulk(*this);
         for (int channel = 1; channel <= count; ++channel) {
-            clearRow(channel);
-            rowChanged(channel);
+            TRowCells cells = rowOf(channel);
+            clearCells(cells);
+            storeRow(channel, cells);
         }
         return;
     }
     beginResetModel();
     m_rows.assign(static_cast<size_t>(count), {});
     for (int channel = 1; channel <= count; ++channel) {
-        cellRef(channel, ColChannel).Fore = QString::number(channel);
-        cellRef(channel, ColRx).ReadOnly = false;
+        TRowCells& cells = m_rows[static_cast<size_t>(channel - 1)];
+        cells[ColChannel - 1].Fore = QString::number(channel);
+        cells[ColRx - 1].ReadOnly = false;
     }
     endResetModel();
 }
 
-void TChannelTable::initRow(int channel)
+void TChannelTable::initCells(TRowCells& cells) const
 {
-    cellRef(channel, ColChannel).Back = RowMarker;
-    TCell& tx = cellRef(channel, ColTx);
+    cells[ColChannel - 1].Back = RowMarker;
+    TCell& tx = cells[ColTx - 1];
     if (tx.Fore.trimmed().isEmpty())
-        tx.Fore = Cell(channel, ColRx).Fore;
+        tx.Fore = cells[ColRx - 1].Fore;
     tx.ReadOnly = false;
     for (int column : {ColDecode, ColEncode}) {
-        cellRef(channel, column).Fore = m_texts.None;
-        cellRef(channel, column).Back = QStringLiteral("0");
+        cells[column - 1].Fore = m_texts.None;
+        cells[column - 1].Back = QStringLiteral("0");
     }
     const std::pair<int, int> defaults[] = {
         {ColPower, DefaultPower},   {ColBandwidth, DefaultBandwidth},
@@ -202,61 +204,60 @@ void TChannelTable::initRow(int channel)
         {ColBusyLockout, DefaultYesNo},
     };
     for (const auto& [column, item] : defaults) {
-        cellRef(channel, column).Fore = m_texts.ItemsOf(column).value(item);
-        cellRef(channel, column).Back = QString::number(item);
+        cells[column - 1].Fore = m_texts.ItemsOf(column).value(item);
+        cells[column - 1].Back = QString::number(item);
     }
 }
 
 void TChannelTable::InitChannelRow(int channel)
 {
-    initRow(channel);
-    rowChanged(channel);
+    TRowCells cells = rowOf(channel);
+    initCells(cells);
+    storeRow(channel, cells);
 }
 
-void TChannelTable::clearRow(int channel)
+void TChannelTable::clearCells(TRowCells& cells)
 {
-    cellRef(channel, ColChannel).Back.clear();
+    cells[ColChannel - 1].Back.clear();
     for (int column = ColRx; column <= ColBusyLockout; ++column) {
-        cellRef(channel, column).Fore.clear();
-        cellRef(channel, column).Back.clear();
+        cells[column - 1].Fore.clear();
+        cells[column - 1].Back.clear();
     }
-    cellRef(channel, ColTx).ReadOnly = true;
+    cells[ColTx - 1].ReadOnly = true;
 }
 
 void TChannelTable::ClearChannelRow(int channel)
 {
-    clearRow(channel);
-    rowChanged(channel);
+    TRowCells cells = rowOf(channel);
+    clearCells(cells);
+    storeRow(channel, cells);
 }
 
 bool TChannelTable::SetForeText(int channel, int column, const QString& text)
 {
     m_all.Modified = true;
-    TCell& cell = cellRef(channel, column);
+    TRowCells cells = rowOf(channel);
+    TCell& cell = cells[column - 1];
     if (!IsFrequencyColumn(column)) {
         cell.Fore = text;
-        rowChanged(channel);
-        return true;
-    }
-    if (text.trimmed().isEmpty()) {
+    } else if (text.trimmed().isEmpty()) {
         // An emptied RX ends the channel; an emptied TX leaves a receive-only channel that keeps
         // its encode tone.
         if (column == ColRx)
-            clearRow(channel);
+            clearCells(cells);
         else
             cell.Fore.clear();
-        rowChanged(channel);
-        return true;
+    } else {
+        const std::optional<double> typed = ReadFrequency(text);
+        if (!typed) {
+            MsgBox(theLanguage().Caution, theLanguage().ErrRange, MsgInformation);
+            return false;
+        }
+        cell.Fore = FrequencyText(SnapFrequency(CheckFrequency(m_all, *typed)));
+        if (column == ColRx && cells[ColChannel - 1].Back.isEmpty())
+            initCells(cells);
     }
-    const std::optional<double> typed = ReadFrequency(text);
-    if (!typed) {
-        MsgBox(theLanguage().Caution, theLanguage().ErrRange, MsgInformation);
-        return false;
-    }
-    cell.Fore = FrequencyText(SnapFrequency(CheckFrequency(m_all, *typed)));
-    if (column == ColRx && Cell(channel, ColChannel).Back.isEmpty())
-        initRow(channel);
-    rowChanged(channel);
+    storeRow(channel, cells);
     return true;
 }
 
@@ -265,7 +266,8 @@ void TChannelTable::ComBoxSetData(int channel, int column, int itemIndex, const 
     // Lists open only over channels; an empty row takes no list values.
     if (m_all.GridFilling || !HoldsChannel(channel))
         return;
-    TCell& cell = cellRef(channel, column);
+    TRowCells cells = rowOf(channel);
+    TCell& cell = cells[column - 1];
     if (IsToneColumn(column)) {
         cell.Fore = ToneBoxText(text, m_texts.None);
     } else if (IsListColumn(column)) {
@@ -277,7 +279,7 @@ void TChannelTable::ComBoxSetData(int channel, int column, int itemIndex, const 
         return;
     }
     m_all.Modified = true;
-    rowChanged(channel);
+    storeRow(channel, cells);
 }
 
 void TChannelTable::RetranslateGrid(const TChannelTexts& texts)
@@ -286,17 +288,18 @@ void TChannelTable::RetranslateGrid(const TChannelTexts& texts)
     for (int channel = 1; channel <= ChannelCount(); ++channel) {
         if (!HoldsChannel(channel))
             continue;
+        TRowCells cells = rowOf(channel);
         for (int column : {ColDecode, ColEncode}) {
-            if (Cell(channel, column).Fore == m_texts.None)
-                cellRef(channel, column).Fore = texts.None;
+            if (cells[column - 1].Fore == m_texts.None)
+                cells[column - 1].Fore = texts.None;
         }
         for (int column = ColPower; column <= ColBusyLockout; ++column) {
-            const std::optional<int> item = ReadInteger(Cell(channel, column).Back);
+            const std::optional<int> item = ReadInteger(cells[column - 1].Back);
             const QStringList& captions = texts.ItemsOf(column);
             if (item && *item >= 0 && *item < captions.size())
-                cellRef(channel, column).Fore = captions.at(*item);
+                cells[column - 1].Fore = captions.at(*item);
         }
-        rowChanged(channel);
+        storeRow(channel, cells);
     }
     m_texts = texts;
     emit headerDataChanged(Qt::Horizontal, 0, ChannelColumnCount - 1);
@@ -304,23 +307,24 @@ void TChannelTable::RetranslateGrid(const TChannelTexts& texts)
 
 void TChannelTable::StoreChannel(int channel, const TChannel& values)
 {
-    cellRef(channel, ColChannel).Back = RowMarker;
-    cellRef(channel, ColRx).Fore = FrequencyText(values.Rx);
-    TCell& tx = cellRef(channel, ColTx);
+    TRowCells cells = rowOf(channel);
+    cells[ColChannel - 1].Back = RowMarker;
+    cells[ColRx - 1].Fore = FrequencyText(values.Rx);
+    TCell& tx = cells[ColTx - 1];
     tx.Fore = values.Tx < 0 ? QString() : FrequencyText(values.Tx);
     tx.ReadOnly = false;
-    cellRef(channel, ColDecode).Fore = ToneCell(values.Decode, m_texts.None);
-    cellRef(channel, ColEncode).Fore = ToneCell(values.Encode, m_texts.None);
+    cells[ColDecode - 1].Fore = ToneCell(values.Decode, m_texts.None);
+    cells[ColEncode - 1].Fore = ToneCell(values.Encode, m_texts.None);
     const std::pair<int, int> lists[] = {
         {ColPower, values.Power},         {ColBandwidth, values.Bandwidth},
         {ColScanAdd, values.ScanAdd},     {ColBeatShift, values.BeatShift},
         {ColBusyLockout, values.BusyLockout},
     };
     for (const auto& [column, item] : lists) {
-        cellRef(channel, column).Fore = m_texts.ItemsOf(column).value(item);
-        cellRef(channel, column).Back = QString::number(item);
+        cells[column - 1].Fore = m_texts.ItemsOf(column).value(item);
+        cells[column - 1].Back = QString::number(item);
     }
-    rowChanged(channel);
+    storeRow(channel, cells);
 }
 
 TChannelRead TChannelTable::ReadChannel(int channel, TChannel& values) const
@@ -364,20 +368,15 @@ void TChannelTable::TakeStagedChannels(const std::vector<std::optional<TChannel>
 
 void TChannelTable::SetCell(int channel, int column, const QString& fore, const QString& back)
 {
-    TCell& cell = cellRef(channel, column);
-    cell.Fore = fore;
-    cell.Back = back;
-    rowChanged(channel);
+    TRowCells cells = rowOf(channel);
+    cells[column - 1].Fore = fore;
+    cells[column - 1].Back = back;
+    storeRow(channel, cells);
 }
 
-void TChannelTable::SetTxEditable(int channel, bool editable)
+void TChannelTable::storeRow(int channel, const TRowCells& cells)
 {
-    cellRef(channel, ColTx).ReadOnly = !editable;
-    rowChanged(channel);
-}
-
-void TChannelTable::rowChanged(int channel)
-{
+    m_rows.at(static_cast<size_t>(channel - 1)) = cells;
     if (m_bulkDepth > 0) {
         m_bulkDirty = true;
         return;

@@ -59,6 +59,9 @@ struct TCell {
     bool ReadOnly = true;
 };
 
+// The cells of one row, columns 1 to 10.
+using TRowCells = std::array<TCell, ChannelColumnCount>;
+
 // What a row holds when read for saving or writing.
 enum class TChannelRead {
     Empty,    // no RX frequency
@@ -121,10 +124,8 @@ public:
     // channel stored (entry k - 1 is channel k; nothing stages an empty channel). Sets Modified.
     void TakeStagedChannels(const std::vector<std::optional<TChannel>>& staged);
 
-    // Sets both texts of a cell directly, without the set-text rules (the batch and channel
-    // editors write this way).
+    // Sets both texts of a cell as they stand, without any rule (a damaged cell, for instance).
     void SetCell(int channel, int column, const QString& fore, const QString& back);
-    void SetTxEditable(int channel, bool editable);
 
     // Groups many changes into one notification, as the grid's suspended painting did.
     class BulkUpdate {
@@ -138,15 +139,17 @@ public:
     };
 
 private:
-    TCell& cellRef(int channel, int column);
-    void rowChanged(int channel);
-    // The row operations without their notification, for callers that notify once.
-    void initRow(int channel);
-    void clearRow(int channel);
+    // The one place where a row changes: every operation builds the row's new cells and hands
+    // them here, which keeps them and tells the views once (or once for a whole BulkUpdate).
+    void storeRow(int channel, const TRowCells& cells);
+    const TRowCells& rowOf(int channel) const;
+    // Default values for a row that receives its first RX frequency.
+    void initCells(TRowCells& cells) const;
+    static void clearCells(TRowCells& cells);
 
     TALL& m_all;
     TChannelTexts m_texts;
-    std::vector<std::array<TCell, ChannelColumnCount>> m_rows;
+    std::vector<TRowCells> m_rows;
     int m_bulkDepth = 0;
     bool m_bulkDirty = false;
 };

@@ -1,8 +1,9 @@
 #include "channels/ChannelWindow.h"
 
 #include "channels/ChannelTable.h"
+#include "channels/EditorForm.h"
 #include "channels/FrequencyCellDelegate.h"
-#include "channels/ToneOptionDialog.h"
+#include "channels/ToneBox.h"
 #include "channels/Tones.h"
 #include "codeplug/GlobalState.h"
 #include "locale/ListGuard.h"
@@ -64,24 +65,19 @@ private:
 
 namespace {
 
-QComboBox* makeList(QWidget* parent, const char* name, const QStringList& items, bool editable)
+TToneBox* makeToneList(QWidget* parent, const char* name)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new TToneBox(parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->addItems(items);
-    list->setEditable(editable);
-    // The tone rule must see exactly what was typed: a completer would turn "88" into "88.5".
-    if (editable)
-        list->setCompleter(nullptr);
-    list->setMaxVisibleItems(editable ? 16 : items.size());
     list->hide();
     return list;
 }
 
-bool isToneKey(const QString& text)
+QComboBox* makeFixedList(QWidget* parent, const char* name, const QStringList& items)
 {
-    static const QString allowed = QStringLiteral("0123456789.DINdin");
-    return text.size() == 1 && allowed.contains(text[0]);
+    QComboBox* list = NewFixedList(parent, name, items);
+    list->hide();
+    return list;
 }
 
 } // namespace
@@ -127,27 +123,31 @@ TfChInfo::TfChInfo(TChannelTable& table, QWidget* parent)
         BColText->addItem(QString::number(align));
 
     QWidget* viewport = gvData->viewport();
-    cbQT = makeList(viewport, "cbQT", ToneList(), true);
-    cbDQT = makeList(viewport, "cbDQT", ToneList(), true);
-    cbQT->setProperty(TagProperty, TagFirstItemOnly);
-    cbDQT->setProperty(TagProperty, TagFirstItemOnly);
-    cbfsgl = makeList(viewport, "cbfsgl", builtIn.Power, false);
-    cbkz = makeList(viewport, "cbkz", builtIn.Bandwidth, false);
-    cbHave = makeList(viewport, "cbHave", builtIn.YesNo, false);
+    cbQT = makeToneList(viewport, "cbQT");
+    cbDQT = makeToneList(viewport, "cbDQT");
+    cbfsgl = makeFixedList(viewport, "cbfsgl", builtIn.Power);
+    cbkz = makeFixedList(viewport, "cbkz", builtIn.Bandwidth);
+    cbHave = makeFixedList(viewport, "cbHave", builtIn.YesNo);
 
-    for (QComboBox* list : {cbQT, cbDQT, cbfsgl, cbkz, cbHave}) {
-        list->setInsertPolicy(QComboBox::NoInsert);
-        list->installEventFilter(this);
-        if (list->lineEdit())
-            list->lineEdit()->installEventFilter(this);
-        connect(list, &QComboBox::activated, this, [this, list] { ComBoxSetData(list); });
+    for (TToneBox* list : {cbQT, cbDQT}) {
+        list->lineEdit()->installEventFilter(this);
+        connect(list, &TToneBox::toneEntered, this, [this, list] { ComBoxSetData(list); });
     }
+    for (QComboBox* list : {cbfsgl, cbkz, cbHave})
+        connect(list, &QComboBox::activated, this, [this, list] { ComBoxSetData(list); });
+    for (QComboBox* list : allLists())
+        list->installEventFilter(this);
 
     connect(gvData->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { gvDataSelectCell(current); });
     connect(gvData, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) { gvDataMouseDown(index); });
     // A rebuilt table (another model, another channel count) leaves no list over a stale cell.
     connect(&m_table, &QAbstractItemModel::modelReset, this, [this] { hideLists(); });
+}
+
+std::array<QComboBox*, 5> TfChInfo::allLists() const
+{
+    return {cbQT, cbDQT, cbfsgl, cbkz, cbHave};
 }
 
 int TfChInfo::CurrentChannel() const
@@ -297,21 +297,11 @@ void TfChInfo::ComBoxSetData(QComboBox* list)
         list->setEditText(m_table.Cell(CurRow, CurCol).Fore);
 }
 
-void TfChInfo::ComBoxDblClick(QComboBox* list)
-{
-    TfToneOption picker(this);
-    picker.exec();
-    if (picker.SelectedTone.isEmpty())
-        return;
-    list->setEditText(picker.SelectedTone);
-    ComBoxSetData(list);
-}
-
 void TfChInfo::hideLists()
 {
     // Hiding a focused list would hand the focus on through the grid, which moves the current
     // cell; the grid takes the focus first.
-    for (QComboBox* list : {cbQT, cbDQT, cbfsgl, cbkz, cbHave}) {
+    for (QComboBox* list : allLists()) {
         if (list->isAncestorOf(QApplication::focusWidget()) || list->hasFocus())
             gvData->setFocus();
         list->hide();
@@ -369,27 +359,12 @@ bool TfChInfo::eventFilter(QObject* watched, QEvent* event)
             QCoreApplication::sendEvent(gvData, &move);
             return true;
         }
-        // Only an open list chooses: typing over a closed fixed list would pick by first letter.
-        // Space opens a fixed list; a tone cell takes only the characters of a tone.
-        const bool printable = !key->text().isEmpty() && key->text()[0].isPrint();
-        if (list->isEditable() ? printable && !isToneKey(key->text()) : PicksEntryByLetter(*key))
-            return true;
         break;
     }
-    case QEvent::Wheel:
-        if (IsStrayWheel(*list, *event))
-            return true;  // the wheel scrolls; it never changes a closed list's value
-        break;
     case QEvent::FocusOut:
         if (list->isVisible() && !list->view()->isVisible()) {
             commitToneText(list);
             list->hide();
-        }
-        break;
-    case QEvent::MouseButtonDblClick:
-        if (list->isEditable()) {
-            ComBoxDblClick(list);
-            return true;
         }
         break;
     default:

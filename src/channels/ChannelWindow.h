@@ -3,6 +3,7 @@
 // in place, and the five lists that open over the tone, power, bandwidth and flag cells.
 
 #include <QWidget>
+#include <array>
 
 class QComboBox;
 class QLabel;
@@ -10,6 +11,7 @@ class QListWidget;
 class QTableView;
 class TChannelTable;
 class TGridDelegate;
+class TToneBox;
 struct TChannelTexts;
 
 class TfChInfo : public QWidget {
@@ -33,8 +35,8 @@ public:
     QTableView* gvData;
     QLabel* lNone;
     QListWidget* BColText;  // ten titles, ten widths, ten alignment codes
-    QComboBox* cbQT;
-    QComboBox* cbDQT;
+    TToneBox* cbQT;
+    TToneBox* cbDQT;
     QComboBox* cbfsgl;
     QComboBox* cbkz;
     QComboBox* cbHave;
@@ -54,8 +56,8 @@ private:
     void gvDataSelectCell(const QModelIndex& index);
     void gvDataMouseDown(const QModelIndex& index);
     void ComBoxSetData(QComboBox* list);
-    void ComBoxDblClick(QComboBox* list);
     void hideLists();
+    std::array<QComboBox*, 5> allLists() const;
     void commitToneText(QComboBox* list);
     QComboBox* listOfColumn(int column) const;
     int titleWidth(int column) const;

@@ -7,6 +7,53 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+namespace {
+
+class TStillFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        if (IsStrayWheel(*widget, *event))
+            return true;
+        // Only then the view: asking for it makes it, which sends the list events of its own.
+        auto* list = qobject_cast<QComboBox*>(widget);
+        if (!list || event->type() != QEvent::KeyPress || list->view()->isVisible())
+            return false;
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        return list->isEditable() ? stepsEntries(key) : keyOverFixedList(*list, key);
+    }
+
+private:
+    static bool stepsEntries(const QKeyEvent& key)
+    {
+        return IsListMoveKey(key, true) && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab;
+    }
+
+    static bool keyOverFixedList(QComboBox& list, const QKeyEvent& key)
+    {
+        if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab)
+            return false;  // the window moves the focus itself
+        if (IsListMoveKey(key, false)) {
+            const bool back = key.key() == Qt::Key_Up || key.key() == Qt::Key_Left
+                              || key.key() == Qt::Key_PageUp || key.key() == Qt::Key_Home;
+            // As Tab and Backtab do: the window moves the focus along its focus chain.
+            QKeyEvent tab(QEvent::KeyPress, back ? Qt::Key_Backtab : Qt::Key_Tab,
+                          back ? Qt::ShiftModifier : Qt::NoModifier);
+            QCoreApplication::sendEvent(&list, &tab);
+            return true;
+        }
+        return PicksEntryByLetter(key);
+    }
+};
+
+} // namespace
+
 bool IsListMoveKey(const QKeyEvent& key, bool typing)
 {
     if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier))
@@ -45,38 +92,21 @@ bool IsStrayWheel(const QWidget& widget, const QEvent& event)
     return false;
 }
 
-TDialogListGuard::TDialogListGuard(QWidget* dialog)
-    : QObject(dialog)
+void KeepStill(QComboBox* list)
 {
-    for (QComboBox* list : dialog->findChildren<QComboBox*>())
-        list->installEventFilter(this);
-    for (QAbstractSpinBox* spin : dialog->findChildren<QAbstractSpinBox*>()) {
-        spin->setFocusPolicy(Qt::StrongFocus);  // the wheel gives it no focus, so IsStrayWheel holds
-        spin->installEventFilter(this);
-    }
+    list->installEventFilter(new TStillFilter(list));
 }
 
-bool TDialogListGuard::eventFilter(QObject* watched, QEvent* event)
+void KeepStill(QAbstractSpinBox* spin)
 {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget)
-        return false;
-    if (IsStrayWheel(*widget, *event))
-        return true;
-    auto* list = qobject_cast<QComboBox*>(widget);
-    if (!list || list->isEditable() || event->type() != QEvent::KeyPress)
-        return false;
-    const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab)
-        return false;  // the dialog moves the focus itself
-    if (IsListMoveKey(key, false)) {
-        const bool back = key.key() == Qt::Key_Up || key.key() == Qt::Key_Left || key.key() == Qt::Key_PageUp
-                          || key.key() == Qt::Key_Home;
-        // As Tab and Backtab do: the dialog moves the focus along its focus chain.
-        QKeyEvent tab(QEvent::KeyPress, back ? Qt::Key_Backtab : Qt::Key_Tab,
-                      back ? Qt::ShiftModifier : Qt::NoModifier);
-        QCoreApplication::sendEvent(list, &tab);
-        return true;
-    }
-    return PicksEntryByLetter(key);
+    spin->setFocusPolicy(Qt::StrongFocus);  // the wheel gives it no focus, so IsStrayWheel holds
+    spin->installEventFilter(new TStillFilter(spin));
+}
+
+void KeepListsStill(QWidget* dialog)
+{
+    for (QComboBox* list : dialog->findChildren<QComboBox*>())
+        KeepStill(list);
+    for (QAbstractSpinBox* spin : dialog->findChildren<QAbstractSpinBox*>())
+        KeepStill(spin);
 }

@@ -1,11 +1,12 @@
 #pragma once
 // Lists never change a value behind the user's back: a closed list changes only when the user
-// opens it and picks an entry. The wheel over a closed list, and the keys that would step through
-// its entries or pick one by its first letter, leave it as it is. The channel grid's in-place
-// lists and the lists of the dialogs share these rules.
+// opens it and picks an entry (an editable list also by what is typed into it). The wheel over a
+// closed list, and the keys that would step through its entries or pick one by its first letter,
+// leave it as it is. The channel grid's in-place lists, the editors' lists and the lists of the
+// dialogs share these rules.
 
-#include <QObject>
-
+class QAbstractSpinBox;
+class QComboBox;
 class QEvent;
 class QKeyEvent;
 class QWidget;
@@ -22,14 +23,12 @@ bool PicksEntryByLetter(const QKeyEvent& key);
 // a spin box that does not have the focus.
 bool IsStrayWheel(const QWidget& widget, const QEvent& event);
 
-// The rules on every list and spin box of a dialog. On a closed list the move keys move the focus
-// to the previous (up, left, page up, Home) or next control instead of stepping its value; Space,
-// F4 and Alt+Down open it, and only a pick from the open list changes it.
-class TDialogListGuard : public QObject {
-public:
-    // Guards the dialog's lists and spin boxes as they are now.
-    explicit TDialogListGuard(QWidget* dialog);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
+// Puts the rules on one list. On a closed fixed list the move keys move the focus to the previous
+// (up, left, page up, Home) or next control instead of stepping its value; Space, F4 and Alt+Down
+// open it. On a closed editable list up, down, page up and page down do nothing; the other keys
+// edit its text.
+void KeepStill(QComboBox* list);
+// A spin box takes the wheel only while it has the focus, which the wheel does not give it.
+void KeepStill(QAbstractSpinBox* spin);
+// Puts the rules on every list and spin box of a dialog as they are now.
+void KeepListsStill(QWidget* dialog);

@@ -162,7 +162,7 @@ TfBFunSet::TfBFunSet(QWidget* parent)
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    new TDialogListGuard(this);
+    KeepListsStill(this);
     connect(chVoxFun, &QCheckBox::toggled, Panel1, &QWidget::setEnabled);
     connect(btnOk, &QPushButton::clicked, this, &TfBFunSet::btnOkClick);
 }

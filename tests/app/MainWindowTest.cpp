@@ -2,6 +2,8 @@
 
 #include "channels/ChannelTable.h"
 #include "channels/ChannelWindow.h"
+#include "channels/ToneBox.h"
+#include "channels/ToneOptionDialog.h"
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
 #include "locale/LanguageDialog.h"
@@ -26,7 +28,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QRadioButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QWheelEvent>
 #include <QToolBar>
@@ -514,6 +518,25 @@ TEST_F(MainWindowTest, TypedTonesReachTheToneRuleWithoutCompletion)
         EXPECT_EQ(Table().Cell(1, ColDecode).Fore, c.stored);
         Grid()->gvData->setCurrentIndex(Table().index(0, ColChannel - 1));
     }
+}
+
+TEST_F(MainWindowTest, ToneCellTakesTheTonePickedInThePicker)
+{
+    Start();
+    AddChannel(1, "462.5625");
+    Grid()->gvData->setCurrentIndex(Table().index(0, ColEncode - 1));
+    ASSERT_TRUE(Grid()->cbDQT->isVisible());
+    WhenDialogShows<TfToneOption>([](TfToneOption* picker) {
+        picker->rDCSI->click();
+        const QList<QTableWidgetItem*> found = picker->gvDcsI->findItems("D245I", Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        picker->PickTone(picker->gvDcsI, found[0]->row(), found[0]->column());
+    });
+
+    QTest::mouseDClick(Grid()->cbDQT->lineEdit(), Qt::LeftButton);
+
+    EXPECT_EQ(Table().Cell(1, ColEncode).Fore, "D245I");
+    EXPECT_EQ(Table().Cell(1, ColDecode).Fore, "None");
 }
 
 TEST_F(MainWindowTest, MovingThroughTheGridWithTheKeyboardChangesNoValue)

@@ -2,6 +2,7 @@
 #include "cli/ChannelCsv.h"
 #include "codeplug/CodeplugState.h"
 #include "codeplug/GlobalState.h"
+#include "support/ChannelRows.h"
 #include "support/FreshState.h"
 #include "support/ScriptedMsgBox.h"
 
@@ -10,28 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The cells of one row as display and value texts, columns 1 to 10.
-struct TRowTexts {
-    QStringList Fore;
-    QStringList Back;
-    bool operator==(const TRowTexts&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const TRowTexts& row)
-{
-    return out << row.Fore.join('|').toStdString() << " / " << row.Back.join('|').toStdString();
-}
-
-TRowTexts RowTexts(const TChannelTable& table, int channel)
-{
-    TRowTexts row;
-    for (int column = 1; column <= ChannelColumnCount; ++column) {
-        row.Fore << table.Cell(channel, column).Fore;
-        row.Back << table.Cell(channel, column).Back;
-    }
-    return row;
-}
 
 // A channel with a value in every field that differs from a new row's defaults.
 TChannel SampleChannel()
@@ -529,7 +508,7 @@ TEST_F(ChannelTableTest, SingleChangesNotifyTheirRowAndBulkUpdatesOnce)
             table().StoreChannel(1, SampleChannel());
             table().ClearChannelRow(4);
         }
-        table().SetTxEditable(2, true);
+        table().SetForeText(2, ColRx, "462.5");
         EXPECT_EQ(changes.count(), 0);
     }
     ASSERT_EQ(changes.count(), 1);
@@ -539,6 +518,28 @@ TEST_F(ChannelTableTest, SingleChangesNotifyTheirRowAndBulkUpdatesOnce)
     changes.clear();
     { TChannelTable::BulkUpdate idle(table()); }
     EXPECT_EQ(changes.count(), 0);
+}
+
+TEST_F(ChannelTableTest, EveryRowOperationNotifiesItsRowOnce)
+{
+    const std::pair<const char*, std::function<void()>> operations[] = {
+        {"RX typed", [] { table().SetForeText(2, ColRx, "455"); }},
+        {"TX emptied", [] { table().SetForeText(2, ColTx, ""); }},
+        {"tone chosen", [] { table().ComBoxSetData(2, ColDecode, 3, "71.9"); }},
+        {"list chosen", [] { table().ComBoxSetData(2, ColPower, 0, "Low"); }},
+        {"defaults", [] { table().InitChannelRow(2); }},
+        {"stored", [] { table().StoreChannel(2, SampleChannel()); }},
+        {"cell set", [] { table().SetCell(2, ColDecode, "67.0", ""); }},
+        {"emptied", [] { table().ClearChannelRow(2); }},
+    };
+    table().StoreChannel(2, SampleChannel());
+    for (const auto& [name, operation] : operations) {
+        QSignalSpy changes(&table(), &QAbstractItemModel::dataChanged);
+        operation();
+        ASSERT_EQ(changes.count(), 1) << name;
+        EXPECT_EQ(changes[0][0].toModelIndex(), At(2, 1)) << name;
+        EXPECT_EQ(changes[0][1].toModelIndex(), At(2, ChannelColumnCount)) << name;
+    }
 }
 
 TEST_F(ChannelTableTest, ModifiedFollowsEditsButNotResetsOrRelabelling)

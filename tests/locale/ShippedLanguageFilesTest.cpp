@@ -1,5 +1,8 @@
 #include "app/MainWindow.h"
+#include "channels/BatchEditDialog.h"
+#include "channels/ChannelEditDialog.h"
 #include "channels/ChannelWindow.h"
+#include "channels/ToneBox.h"
 #include "channels/ToneOptionDialog.h"
 #include "locale/AboutBox.h"
 #include "locale/IniFile.h"
@@ -109,6 +112,8 @@ const TDialogCase Dialogs[] = {
     {"fTestFrequency", [] { return std::make_unique<TfTestFrequency>(); }},
     {"fMainFrm", [] { return std::make_unique<TfMainFrm>(); }},
     {"fChInfo", [] { return std::make_unique<TfChInfo>(theChannels()); }},
+    {"fBInfoEdit", [] { return std::make_unique<TfBInfoEdit>(theChannels()); }},
+    {"fBBatchEdit", [] { return std::make_unique<TfBBatchEdit>(theChannels()); }},
     {"fPrintPreview", [] { return std::make_unique<TfPrintPreview>(TPrintData{}, QDateTime()); }},
 };
 
