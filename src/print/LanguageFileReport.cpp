@@ -2,6 +2,7 @@
 
 #include "app/MainWindowTexts.h"
 #include "channels/ChannelTable.h"
+#include "channels/ChannelWindowNames.h"
 #include "codeplug/CodeplugState.h"
 #include "locale/FormTexts.h"
 #include "locale/MessageTable.h"
@@ -40,20 +41,20 @@ private:
 };
 
 // The channel window's texts in the language: its hidden title list, the first item of the tone
-// lists (the None text) and the items of the three lists (keys of section fChInfo).
+// list (the None text) and the items of the three lists.
 TChannelTexts channelTexts(const TFormTexts& file)
 {
     TChannelTexts texts = TChannelTexts::BuiltIn();
     for (int c = 0; c < texts.Titles.size(); ++c)
-        texts.Titles[c] = file.Item(QStringLiteral("BColText"), c, texts.Titles[c]);
-    texts.None = file.Item(QStringLiteral("cbQT"), 0, texts.None);
+        texts.Titles[c] = file.Item(QString::fromLatin1(ColumnTitlesName), c, texts.Titles[c]);
+    texts.None = file.Item(QString::fromLatin1(DecodeToneListName), 0, texts.None);
     const auto translate = [&file](const char* list, QStringList& items) {
         for (int i = 0; i < items.size(); ++i)
             items[i] = file.Item(QString::fromLatin1(list), i, items[i]);
     };
-    translate("cbfsgl", texts.Power);
-    translate("cbkz", texts.Bandwidth);
-    translate("cbHave", texts.YesNo);
+    translate(PowerListName, texts.Power);
+    translate(BandwidthListName, texts.Bandwidth);
+    translate(YesNoListName, texts.YesNo);
     return texts;
 }
 
@@ -74,7 +75,7 @@ TPrintData LanguageFileReport(const TALL& all, const TFun& fun, TChannelTable& t
         bandCaption = mainWindow.Caption(QString::fromLatin1(BandLabelName), bandCaption);
         functionFile.emplace(all.AppPath, languageName, QString::fromLatin1(FunctionSettingsFormName));
         functionTexts = TFunctionSettingsTexts(*functionFile);
-        table.RetranslateGrid(channelTexts(TFormTexts(all.AppPath, languageName, QStringLiteral("fChInfo"))));
+        table.RetranslateGrid(channelTexts(TFormTexts(all.AppPath, languageName, QString::fromLatin1(ChannelWindowName))));
     }
 
     TPrintData data;
