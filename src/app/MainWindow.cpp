@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 #include "app/HelpLauncher.h"
+#include "app/MainWindowTexts.h"
 #include "app/Startup.h"
 #include "channels/BatchEditDialog.h"
 #include "channels/ChannelEditDialog.h"
@@ -13,6 +14,7 @@
 #include "locale/TranslateForm.h"
 #include "locale/LanguageDialog.h"
 #include "locale/MsgBox.h"
+#include "print/PrintCommands.h"
 #include "radio/ComPorts.h"
 #include "radio/PortDialog.h"
 #include "radio/ReadRadioDialog.h"
@@ -58,7 +60,7 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     : QMainWindow(parent)
     , m_help(new THelpLauncher(this))
 {
-    setObjectName(QStringLiteral("fMainFrm"));
+    setObjectName(QString::fromLatin1(MainWindowFormName));
     setWindowTitle(QStringLiteral("TR6651"));
     setWindowIcon(ApplicationIcon());
 
@@ -80,6 +82,15 @@ TfMainFrm::TfMainFrm(QWidget* parent)
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("dat"));
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
+    ShowReport = [this](const TPrintData& data, bool preview) {
+        const QDateTime now = QDateTime::currentDateTime();
+        if (preview) {
+            TfPrintPreview previewWindow(data, now, this);
+            previewWindow.exec();
+        } else {
+            PrintReport(this, data, now);
+        }
     };
 
     auto* timer = new QTimer(this);
@@ -228,9 +239,9 @@ void TfMainFrm::buildModelLine()
         l->setContentsMargins(8, 0, 2, 0);
         return l;
     };
-    lMode = label("lMode", tr("Model Type: "));
+    lMode = label(ModelLabelName, QString::fromLatin1(ModelLabelCaption));
     stModel = label("stModel", QStringLiteral("6651"));
-    Label4 = label("Label4", tr("Frequency: "));
+    Label4 = label(BandLabelName, QString::fromLatin1(BandLabelCaption));
     stFreq = label("stFreq", QStringLiteral("067 - 072MHz"));
     lCom = label("lCom", tr("Port: "));
     for (QLabel* value : {stModel, stFreq}) {
@@ -405,6 +416,8 @@ void TfMainFrm::DoCommand(int tag)
     case TagWrite: writeToRadio(); break;
     case TagCommunicationPort: communicationPort(); break;
     case TagLanguage: languageFileSetup(); break;
+    case TagPrint: PrintCodeplug(false); break;
+    case TagPrintPreview: PrintCodeplug(true); break;
     case TagFunctionSetting: {
         TfBFunSet settings(this);
         settings.exec();
@@ -438,6 +451,16 @@ void TfMainFrm::DoCommand(int tag)
     }
     default: break;
     }
+}
+
+void TfMainFrm::PrintCodeplug(bool preview)
+{
+    const TALL& all = theAll();
+    TPrintData data;
+    SetPrintHeader(data, {all.AppTitle, lMode->text(), all.ModelName, {}, {}, Label4->text(), stFreq->text()});
+    TPrint::AddFunctionRows(data, theLanguage());
+    AppendChannelRows(data, theChannels(), theLanguage());
+    ShowReport(data, preview);
 }
 
 void TfMainFrm::tileChildWindows(Qt::Orientation stacking)

@@ -4,6 +4,7 @@
 // carries a command number (its "Tag"); DoCommand runs the command of a number.
 
 #include "codeplug/RowCodec.h"
+#include "print/PrintData.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -71,6 +72,9 @@ public:
     // empty text for Cancel.
     std::function<QString()> ChooseOpenFile;
     std::function<QString()> ChooseSaveFile;
+    // Hands the printout to the print dialog or the preview window, replaceable so tests can
+    // look at what a command prints.
+    std::function<void(const TPrintData& data, bool preview)> ShowReport;
 
     // Components named as the language files know them.
     QToolBar* pBar;
@@ -110,6 +114,8 @@ private:
     void writeToRadio();
     void communicationPort();
     void languageFileSetup();
+    // Prints or previews the codeplug as it is now.
+    void PrintCodeplug(bool preview);
     // Asks "SaveProgram" when the codeplug is modified. True when the command may go on: nothing
     // to save, No, or Yes and the save went through; Cancel, a cancelled save dialog or a failed
     // save keep everything as it was.

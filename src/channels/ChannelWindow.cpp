@@ -1,6 +1,7 @@
 #include "channels/ChannelWindow.h"
 
 #include "channels/ChannelTable.h"
+#include "channels/ChannelWindowNames.h"
 #include "channels/EditorForm.h"
 #include "channels/FrequencyCellDelegate.h"
 #include "channels/ToneBox.h"
@@ -86,7 +87,7 @@ TfChInfo::TfChInfo(TChannelTable& table, QWidget* parent)
     : QWidget(parent)
     , m_table(table)
 {
-    setObjectName(QStringLiteral("fChInfo"));
+    setObjectName(QString::fromLatin1(ChannelWindowName));
     setWindowTitle(QStringLiteral("Channel Information"));
 
     gvData = new QTableView(this);
@@ -113,7 +114,7 @@ TfChInfo::TfChInfo(TChannelTable& table, QWidget* parent)
     lNone->hide();
 
     BColText = new QListWidget(this);
-    BColText->setObjectName(QStringLiteral("BColText"));
+    BColText->setObjectName(QString::fromLatin1(ColumnTitlesName));
     BColText->hide();
     const TChannelTexts builtIn = TChannelTexts::BuiltIn();
     BColText->addItems(builtIn.Titles);
@@ -123,11 +124,11 @@ TfChInfo::TfChInfo(TChannelTable& table, QWidget* parent)
         BColText->addItem(QString::number(align));
 
     QWidget* viewport = gvData->viewport();
-    cbQT = makeToneList(viewport, "cbQT");
+    cbQT = makeToneList(viewport, DecodeToneListName);
     cbDQT = makeToneList(viewport, "cbDQT");
-    cbfsgl = makeFixedList(viewport, "cbfsgl", builtIn.Power);
-    cbkz = makeFixedList(viewport, "cbkz", builtIn.Bandwidth);
-    cbHave = makeFixedList(viewport, "cbHave", builtIn.YesNo);
+    cbfsgl = makeFixedList(viewport, PowerListName, builtIn.Power);
+    cbkz = makeFixedList(viewport, BandwidthListName, builtIn.Bandwidth);
+    cbHave = makeFixedList(viewport, YesNoListName, builtIn.YesNo);
 
     for (TToneBox* list : {cbQT, cbDQT}) {
         list->lineEdit()->installEventFilter(this);

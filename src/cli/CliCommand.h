@@ -24,6 +24,7 @@ struct TCliCommand {
     const char* Synopsis;  // the arguments, as the usage text shows them
     const char* Summary;
     int (*Run)(const QStringList& arguments);
+    bool Draws = false;  // needs the graphics of Qt (fonts, painting), on the offscreen platform
 };
 
 // "k640-cli: text" on standard error.

@@ -2,15 +2,18 @@
 // only place that lists them.
 #include "cli/CliSession.h"
 #include "cli/FileCommands.h"
+#include "cli/PrintCommand.h"
 #include "cli/RadioCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
 const TCliCommand* const Commands[] = {&DumpCommand, &LoadCommand, &ExportCommand, &ImportCommand,
-                                       &PortsCommand, &ReadCommand, &WriteCommand};
+                                       &PrintCommand, &PortsCommand, &ReadCommand, &WriteCommand};
 
 void PrintUsage(std::FILE* stream)
 {
@@ -24,12 +27,32 @@ void PrintUsage(std::FILE* stream)
                stream);
 }
 
+const TCliCommand* FindCommand(const QString& name)
+{
+    for (const TCliCommand* command : Commands)
+        if (name == QLatin1String(command->Name))
+            return command;
+    return nullptr;
+}
+
+// A command that draws gets the graphics of Qt on the offscreen platform, so it runs without a
+// display; every other command stays with QtCore.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[])
+{
+    const TCliCommand* command = argc > 1 ? FindCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    if (command && command->Draws) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
+    QStringList arguments = app->arguments().mid(1);
     if (arguments.isEmpty()) {
         PrintUsage(stderr);
         return ExitUsage;
@@ -39,11 +62,9 @@ int main(int argc, char* argv[])
         PrintUsage(stdout);
         return ExitDone;
     }
-    for (const TCliCommand* command : Commands) {
-        if (name == QLatin1String(command->Name)) {
-            StartCliSession();
-            return command->Run(arguments);
-        }
+    if (const TCliCommand* command = FindCommand(name)) {
+        StartCliSession();
+        return command->Run(arguments);
     }
     ReportError(QStringLiteral("unknown command \"%1\"").arg(name));
     PrintUsage(stderr);

@@ -1,5 +1,16 @@
 #include "locale/FormTexts.h"
 
+#include <algorithm>
+
+int TranslatedItemCount(int tag, int itemCount)
+{
+    switch (tag) {
+    case TagKeepItems: return 0;
+    case TagFirstItemOnly: return std::min(1, itemCount);
+    default: return itemCount;
+    }
+}
+
 TFormTexts::TFormTexts(const QString& appPath, const QString& languageName, QString section)
     : m_file(appPath + languageName + QStringLiteral(".Ini")), m_section(std::move(section))
 {

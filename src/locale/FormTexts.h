@@ -7,6 +7,14 @@
 
 #include <QString>
 
+enum TTranslationTag {
+    TagKeepItems = -2,      // lists and grids: leave the items / titles alone
+    TagFirstItemOnly = -3,  // combo boxes: translate item 0 only
+};
+
+// How many items of a combo box with this Tag are translated, from item 0 on.
+int TranslatedItemCount(int tag, int itemCount);
+
 class TFormTexts {
 public:
     // Reads <appPath><languageName>.Ini once.

@@ -16,7 +16,6 @@
 #include <QTableView>
 #include <QToolButton>
 
-#include <algorithm>
 
 namespace {
 
@@ -53,11 +52,10 @@ void translateGrid(const TFormTexts& texts, QTableView* grid)
 
 void translateComboBox(const TFormTexts& texts, QComboBox* combo)
 {
-    const int tag = ComponentTag(combo);
-    if (tag == TagKeepItems)
+    const int count = TranslatedItemCount(ComponentTag(combo), combo->count());
+    if (count == 0)
         return;
     const int selected = combo->currentIndex();
-    const int count = tag == TagFirstItemOnly ? std::min(1, combo->count()) : combo->count();
     for (int i = 0; i < count; ++i)
         combo->setItemText(i, texts.Item(combo->objectName(), i, combo->itemText(i)));
     combo->setCurrentIndex(selected);

@@ -31,6 +31,8 @@
 //   A QTableWidget needs header items for this (setHorizontalHeaderLabels); a model of our own
 //   takes new titles by overriding setHeaderData.
 
+#include "locale/FormTexts.h"
+
 #include <QString>
 
 class QObject;
@@ -38,11 +40,6 @@ class QWidget;
 
 inline constexpr char TagProperty[] = "Tag";
 inline constexpr char ToolButtonProperty[] = "ToolButton";
-
-enum TTranslationTag {
-    TagKeepItems = -2,      // lists and grids: leave the items / titles alone
-    TagFirstItemOnly = -3,  // combo boxes: translate item 0 only
-};
 
 // The component's Tag; 0 when it has none.
 int ComponentTag(const QObject* component);

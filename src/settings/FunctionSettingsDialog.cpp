@@ -1,5 +1,7 @@
 #include "settings/FunctionSettingsDialog.h"
 
+#include "settings/FunctionSettingsTexts.h"
+
 #include "codeplug/GlobalState.h"
 #include "locale/ListGuard.h"
 #include "locale/TranslateForm.h"
@@ -30,33 +32,28 @@ Widget* named(Widget* widget, const char* name)
     return widget;
 }
 
-QLabel* label(const char* name, const char* text, QWidget* parent)
+QLabel* label(const char* name, QWidget* parent)
 {
-    return named(new QLabel(QString::fromLatin1(text), parent), name);
+    return named(new QLabel(FunctionCaption(name), parent), name);
 }
 
-QComboBox* list(const char* name, const QStringList& items, QWidget* parent)
+QComboBox* list(const char* name, QWidget* parent)
 {
     auto* combo = named(new QComboBox(parent), name);
-    for (int index = 0; index < items.size(); ++index) {
-        combo->addItem(items[index], index);
+    const TFunctionList& design = FunctionList(name);
+    for (int index = 0; index < design.Items.size(); ++index) {
+        combo->addItem(design.Items[index], index);
         combo->setItemData(index, true, DesignEntryRole);
     }
+    if (design.Tag != 0)
+        SetComponentTag(combo, design.Tag);
     combo->setMinimumWidth(110);
     return combo;
 }
 
-QCheckBox* check(const char* name, const char* text, QWidget* parent)
+QCheckBox* check(const char* name, QWidget* parent)
 {
-    return named(new QCheckBox(QString::fromLatin1(text), parent), name);
-}
-
-QStringList numbers(int first, int last, int step)
-{
-    QStringList texts;
-    for (int n = first; n <= last; n += step)
-        texts.append(QString::number(n));
-    return texts;
+    return named(new QCheckBox(FunctionCaption(name), parent), name);
 }
 
 // The value's entry selected; a value without one gets an entry of its own, showing its number.
@@ -83,45 +80,43 @@ int listValue(const QComboBox* combo)
 TfBFunSet::TfBFunSet(QWidget* parent)
     : TFormDialog(parent)
 {
-    setObjectName(QStringLiteral("fBFunSet"));
-    setWindowTitle(QStringLiteral("Function Setting"));
+    setObjectName(QString::fromLatin1(FunctionSettingsFormName));
+    setWindowTitle(QString::fromLatin1(FunctionSettingsTitle));
 
-    Label1 = label("Label1", "Squelch level", this);
-    cbSQvelch = list("cbSQvelch", numbers(0, 9, 1), this);
-    SetComponentTag(cbSQvelch, TagKeepItems);
-    Label2 = label("Label2", "Side Key", this);
-    cbMonikey = list("cbMonikey", {"Off", "Monmome", "H/L Power", "Alarm"}, this);
-    Label3 = label("Label3", "TX Time Out", this);
-    cbTxTimeout = list("cbTxTimeout", QStringList{"Off"} + numbers(30, 300, 30), this);
-    SetComponentTag(cbTxTimeout, TagFirstItemOnly);
-    Label5 = label("Label5", "Scan", this);
-    cxScan = list("cxScan", {"Off", "On"}, this);
-    Label4 = label("Label4", "Voice", this);
-    cxWaveof = list("cxWaveof", {"Off", "On"}, this);
-    Label10 = label("Label10", "Voice Annunciation", this);
-    cbVoice = list("cbVoice", {"English", "Chinese"}, this);
-    Label6 = label("Label6", "Incept Alarm", this);
-    cxAlt = list("cxAlt", {"Off", "On"}, this);
+    Label1 = label("Label1", this);
+    cbSQvelch = list("cbSQvelch", this);
+    Label2 = label("Label2", this);
+    cbMonikey = list("cbMonikey", this);
+    Label3 = label("Label3", this);
+    cbTxTimeout = list("cbTxTimeout", this);
+    Label5 = label("Label5", this);
+    cxScan = list("cxScan", this);
+    Label4 = label("Label4", this);
+    cxWaveof = list("cxWaveof", this);
+    Label10 = label("Label10", this);
+    cbVoice = list("cbVoice", this);
+    Label6 = label("Label6", this);
+    cxAlt = list("cxAlt", this);
     // Below the visible area in the design: loaded and stored, never seen, never reached.
-    Label7 = label("Label7", "FM", this);
-    cxFM = list("cxFM", {"Interdict", "Turn on"}, this);
+    Label7 = label("Label7", this);
+    cxFM = list("cxFM", this);
     Label7->hide();
     cxFM->hide();
     cxFM->setFocusPolicy(Qt::NoFocus);
 
-    GroupBox2 = named(new QGroupBox(QStringLiteral("VOX"), this), "GroupBox2");
-    chVoxFun = check("chVoxFun", "VOX Function", GroupBox2);
+    GroupBox2 = named(new QGroupBox(FunctionCaption("GroupBox2"), this), "GroupBox2");
+    chVoxFun = check("chVoxFun", GroupBox2);
     Panel1 = named(new QWidget(GroupBox2), "Panel1");
-    Label8 = label("Label8", "VOX Gain Level", Panel1);
+    Label8 = label("Label8", Panel1);
     seVoxLevel = named(new QSpinBox(Panel1), "seVoxLevel");
     seVoxLevel->setRange(VoxLevelShownMin, VoxLevelShownMax);
-    chVoxInhibit = check("chVoxInhibit", "VOX Inhibit OnReceive", Panel1);
+    chVoxInhibit = check("chVoxInhibit", Panel1);
 
     auto* options = new QGroupBox(this);
-    cbBattSave = check("cbBattSave", "Battery Save", options);
-    cbBeepTone = check("cbBeepTone", "Clew Voice", options);
-    cbVolhigh = check("cbVolhigh", "High Vol Inhibit Tx", options);
-    cbVolLow = check("cbVolLow", "Low Vol Inhibit Tx", options);
+    cbBattSave = check("cbBattSave", options);
+    cbBeepTone = check("cbBeepTone", options);
+    cbVolhigh = check("cbVolhigh", options);
+    cbVolLow = check("cbVolLow", options);
 
     btnOk = new QPushButton(QStringLiteral("&Ok"), this);
     btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
@@ -177,28 +172,15 @@ void TfBFunSet::FormShow()
     LoadSettings();
 }
 
-std::array<std::pair<QCheckBox*, int TFun::*>, 6> TfBFunSet::checkMembers() const
-{
-    return {{{cbBattSave, &TFun::BattSave}, {cbBeepTone, &TFun::BeepTone}, {cbVolhigh, &TFun::VolHighInhibit},
-             {cbVolLow, &TFun::VolLowInhibit}, {chVoxFun, &TFun::VoxFun}, {chVoxInhibit, &TFun::VoxInhibit}}};
-}
-
-std::array<std::pair<QComboBox*, int TFun::*>, 8> TfBFunSet::listMembers() const
-{
-    return {{{cbSQvelch, &TFun::Squelch}, {cbTxTimeout, &TFun::TxTimeout}, {cbVoice, &TFun::VoiceLang},
-             {cxWaveof, &TFun::Voice}, {cxScan, &TFun::Scan}, {cbMonikey, &TFun::SideKey},
-             {cxAlt, &TFun::InceptAlarm}, {cxFM, &TFun::FM}}};
-}
-
 void TfBFunSet::LoadSettings()
 {
     TranslateWhenNotFirstLanguage(this, true);
     const TFun& fun = theFun();
     // A check box is ticked only by 1; any other value shows unticked and is stored as 0.
-    for (const auto& [box, member] : checkMembers())
-        box->setChecked(fun.*member == 1);
-    for (const auto& [combo, member] : listMembers())
-        showListValue(combo, fun.*member);
+    for (const TFunctionCheck& check : FunctionChecks())
+        findChild<QCheckBox*>(check.Component)->setChecked(fun.*check.Member == 1);
+    for (const TFunctionList& list : FunctionLists())
+        showListValue(findChild<QComboBox*>(list.Component), fun.*list.Member);
     // A level beyond 1 to 5 widens the range to hold it, so it is shown and kept as it is.
     const int level = fun.VoxLevel + 1;
     seVoxLevel->setRange(std::min(VoxLevelShownMin, level), std::max(VoxLevelShownMax, level));
@@ -209,10 +191,10 @@ void TfBFunSet::LoadSettings()
 void TfBFunSet::btnOkClick()
 {
     TFun& fun = theFun();
-    for (const auto& [box, member] : checkMembers())
-        fun.*member = box->isChecked() ? 1 : 0;
-    for (const auto& [combo, member] : listMembers())
-        fun.*member = listValue(combo);
+    for (const TFunctionCheck& check : FunctionChecks())
+        fun.*check.Member = findChild<QCheckBox*>(check.Component)->isChecked() ? 1 : 0;
+    for (const TFunctionList& list : FunctionLists())
+        fun.*list.Member = listValue(findChild<QComboBox*>(list.Component));
     fun.VoxLevel = seVoxLevel->value() - 1;
     theAll().Modified = true;
     accept();

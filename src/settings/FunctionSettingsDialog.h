@@ -7,11 +7,7 @@
 // number in an entry of its own and kept by OK unless the user picks another entry. The FM list
 // is never shown and takes no focus, so FM passes through unchanged.
 
-#include "codeplug/CodeplugState.h"
 #include "locale/FormDialog.h"
-
-#include <array>
-#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -64,8 +60,5 @@ protected:
     void FormShow() override;
 
 private:
-    // Each control with the member it shows.
-    std::array<std::pair<QCheckBox*, int TFun::*>, 6> checkMembers() const;
-    std::array<std::pair<QComboBox*, int TFun::*>, 8> listMembers() const;
     void btnOkClick();
 };

@@ -10,6 +10,7 @@
 #include "locale/MessageTable.h"
 #include "locale/ProgramFolderTest.h"
 #include "locale/TranslateForm.h"
+#include "print/PrintCommands.h"
 #include "radio/PortDialog.h"
 #include "settings/EmbeddedMessageDialog.h"
 #include "settings/FunctionSettingsDialog.h"
@@ -113,6 +114,7 @@ const TDialogCase Dialogs[] = {
     {"fChInfo", [] { return std::make_unique<TfChInfo>(theChannels()); }},
     {"fBInfoEdit", [] { return std::make_unique<TfBInfoEdit>(theChannels()); }},
     {"fBBatchEdit", [] { return std::make_unique<TfBBatchEdit>(theChannels()); }},
+    {"fPrintPreview", [] { return std::make_unique<TfPrintPreview>(TPrintData{}, QDateTime()); }},
 };
 
 class ShippedLanguageFilesTest : public ProgramFolderTest {

@@ -8,10 +8,12 @@
 #include "codeplug/GlobalState.h"
 #include "support/FreshState.h"
 #include "support/ScriptedMsgBox.h"
+#include "support/SpecialFiles.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <functional>
 
 struct TCliRun {
     int Code = -1;  // -1 when the program crashed
@@ -46,6 +48,19 @@ protected:
     }
 
     QString PathOf(const QString& name) const { return AppPath() + name; }
+
+    // The command run with a device, a FIFO and a folder as its output file: each is refused with
+    // exit 3 and left as it was.
+    void ExpectOutputOnlyOverRegularFiles(const std::function<QStringList(const QString& output)>& command)
+    {
+        for (const TSpecialFile& target : MakeSpecialFiles(folder.path())) {
+            SCOPED_TRACE(target.Kind);
+            const TCliRun run = Run(command(target.Path));
+            EXPECT_EQ(run.Code, 3) << qPrintable(run.Err);
+            EXPECT_TRUE(run.Err.contains("not a regular file")) << qPrintable(run.Err);
+            EXPECT_TRUE(target.Unchanged());
+        }
+    }
 
     // A UHF codeplug with three channels, non-default settings and a message, saved by the
     // program's own save.
