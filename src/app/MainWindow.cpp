@@ -10,6 +10,7 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
 #include "locale/AboutBox.h"
+#include "locale/FileLocations.h"
 #include "locale/TranslateForm.h"
 #include "locale/LanguageDialog.h"
 #include "locale/MsgBox.h"
@@ -302,7 +303,7 @@ void TfMainFrm::FormShow()
     all.BandText = first->DefaultBand;
 
     QStringList ports;
-    ListComPorts(all.AppPath, &ports);
+    ListComPorts(all.SettingsFolder, &ports);
     cbCom->clear();
     cbCom->addItems(ports);
     all.ComPort = all.ComPort.toUpper();
@@ -588,7 +589,7 @@ void TfMainFrm::languageFileSetup()
     if (!dialog.LanguageChanged)
         return;
     TALL& all = theAll();
-    LoadLanguage(theLanguage(), all.AppPath, all.LanguageName);
+    LoadLanguage(theLanguage(), LanguageFolder(all, all.LanguageName), all.LanguageName);
     TranslateForm(this, all.LanguageName, true);
     RefreshStatus();
     if (m_channelWindow)

@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("K-640"));
     const TMessageBoxPresenter messageBoxes;
-    DataModuleCreate(ProgramFolder());
+    DataModuleCreate(StartupFileLocations());
     TfMainFrm window;
     // Without a window manager a maximised window keeps its size: give it the screen first.
     window.setGeometry(window.screen()->availableGeometry());

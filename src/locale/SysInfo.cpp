@@ -14,7 +14,7 @@ const QString Section = QStringLiteral("SysInfo");
 
 QString sysInfoPath(const TALL& all)
 {
-    return all.AppPath + QStringLiteral("SysInfo.Ini");
+    return all.SettingsFolder + QStringLiteral("SysInfo.Ini");
 }
 
 const QString DefaultLanguageList = QStringLiteral("Chinese|English");

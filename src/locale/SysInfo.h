@@ -1,5 +1,5 @@
 #pragma once
-// SysInfo.Ini in the program folder: port, language, help file name and picture number.
+// SysInfo.Ini in the settings folder: port, language, help file name and picture number.
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +10,8 @@ struct TALL;
 // an empty value gives no piece.
 QStringList SplitBars(const QString& value);
 
-// Reads ComPort, LanguageIndex, HelpName, PicIndex and LanguageName from <AppPath>SysInfo.Ini.
+// Reads ComPort, LanguageIndex, HelpName, PicIndex and LanguageName from
+// <SettingsFolder>SysInfo.Ini.
 void LoadSysInfo(TALL& all);
 
 // Writes Com, DefaultLanguage and PicID. On failure gives false and a reason naming the file.
