@@ -36,6 +36,13 @@ TFileLocations StartupFileLocations()
     return where;
 }
 
+QString CodeplugArgument(const QStringList& arguments)
+{
+    if (arguments.size() != 2 || arguments[1].startsWith('-'))
+        return {};
+    return arguments[1];
+}
+
 QString ProgramFolder()
 {
     return QDir(QCoreApplication::applicationDirPath()).absolutePath() + '/';

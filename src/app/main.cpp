@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -15,5 +16,8 @@ int main(int argc, char* argv[])
     // Without a window manager a maximised window keeps its size: give it the screen first.
     window.setGeometry(window.screen()->availableGeometry());
     window.showMaximized();
+    const QString file = CodeplugArgument(app.arguments());
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file] { window.OpenCodeplugFile(file); });
     return app.exec();
 }
