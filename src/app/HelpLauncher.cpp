@@ -1,6 +1,7 @@
 #include "app/HelpLauncher.h"
 
 #include "codeplug/CodeplugState.h"
+#include "locale/FileLocations.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -64,7 +65,8 @@ void THelpLauncher::Open(const TALL& all)
 {
     if (ViewerRunning())
         return;
-    const QString path = all.AppPath + all.HelpName + '_' + all.LanguageName + QStringLiteral(".chm");
+    const QString name = all.HelpName + '_' + all.LanguageName + QStringLiteral(".chm");
+    const QString path = FolderHolding(all.DataFolders, name) + name;
     if (!QFile::exists(path))
         return;
     QStringList command = viewerCommand();

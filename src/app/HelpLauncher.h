@@ -1,5 +1,5 @@
 #pragma once
-// Help: opens <HelpName>_<LanguageName>.chm from the program folder with the desktop's handler,
+// Help: opens <HelpName>_<LanguageName>.chm from the first data folder holding it with the desktop's handler,
 // and starts no second viewer while the first one is still open.
 
 #include <QObject>

@@ -11,9 +11,11 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
 #include "locale/AboutBox.h"
+#include "locale/FileLocations.h"
 #include "locale/TranslateForm.h"
 #include "locale/LanguageDialog.h"
 #include "locale/MsgBox.h"
+#include "locale/SysInfo.h"
 #include "print/PrintCommands.h"
 #include "radio/ComPorts.h"
 #include "radio/PortDialog.h"
@@ -27,14 +29,19 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 
@@ -63,6 +70,7 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     setObjectName(QString::fromLatin1(MainWindowFormName));
     setWindowTitle(QStringLiteral("TR6651"));
     setWindowIcon(ApplicationIcon());
+    setAcceptDrops(true);
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MdiArea"));
@@ -137,6 +145,15 @@ void TfMainFrm::buildMenus()
     separator(file, "N11");
     addCommand(file, "P2", tr("&Print"), TagPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
     addCommand(file, "V2", tr("Print Pre&view"), TagPrintPreview, QKeySequence(Qt::CTRL | Qt::Key_V));
+    m_recentSeparator = file->addSeparator();
+    m_recentSeparator->setObjectName(QStringLiteral("nRecentFiles"));
+    for (int i = 0; i < RecentFileCount; ++i) {
+        QAction* recent = file->addAction(QString());
+        recent->setObjectName(QStringLiteral("nRecent%1").arg(i + 1));
+        connect(recent, &QAction::triggered, this, [this, recent] { OpenCodeplugFile(recent->data().toString()); });
+        m_recentFiles.append(recent);
+    }
+    refreshRecentFiles();
     separator(file, "N3");
     QAction* exit = addCommand(file, "nExit", tr("&Exit"), 0, QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -313,7 +330,7 @@ void TfMainFrm::FormShow()
     all.BandText = first->DefaultBand;
 
     QStringList ports;
-    ListComPorts(all.AppPath, &ports);
+    ListComPorts(all.SettingsFolder, &ports);
     cbCom->clear();
     cbCom->addItems(ports);
     all.ComPort = all.ComPort.toUpper();
@@ -520,12 +537,79 @@ void TfMainFrm::openCodeplug()
     if (!askToSave())
         return;
     const QString path = ChooseOpenFile();
+    if (!path.isEmpty())
+        loadCodeplug(path);
+}
+
+void TfMainFrm::OpenCodeplugFile(const QString& path)
+{
+    if (askToSave())
+        loadCodeplug(path);
+}
+
+void TfMainFrm::loadCodeplug(const QString& path)
+{
+    m_fileName = path;
+    const bool opened = ReadCodeplugFile(path).Ok();
+    if (!opened)
+        m_fileName.clear();
+    rememberRecentFile(path, opened);
+    RefreshStatus();
+}
+
+void TfMainFrm::rememberRecentFile(const QString& path, bool usable)
+{
+    QStringList files = LoadRecentFiles(theAll());
+    if (usable)
+        files = WithRecentFile(files, path);
+    else
+        files.removeAll(QFileInfo(path).absoluteFilePath());
+    // A list that cannot be kept is no reason to stop: the exit reports the settings file.
+    SaveRecentFiles(theAll(), files);
+    refreshRecentFiles();
+}
+
+void TfMainFrm::refreshRecentFiles()
+{
+    const QStringList files = LoadRecentFiles(theAll());
+    for (int i = 0; i < m_recentFiles.size(); ++i) {
+        QAction* recent = m_recentFiles[i];
+        recent->setVisible(i < files.size());
+        recent->setData(files.value(i));
+        // "&&" keeps an ampersand in a path from becoming a mnemonic.
+        recent->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QString(files.value(i)).replace('&', QStringLiteral("&&"))));
+    }
+    m_recentSeparator->setVisible(!files.isEmpty());
+}
+
+namespace {
+
+// The one .dat file a drag carries; empty for anything else.
+QString draggedCodeplug(const QMimeData* data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    const QString path = urls.front().toLocalFile();
+    return path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void TfMainFrm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!draggedCodeplug(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TfMainFrm::dropEvent(QDropEvent* event)
+{
+    const QString path = draggedCodeplug(event->mimeData());
     if (path.isEmpty())
         return;
-    m_fileName = path;
-    if (!ReadCodeplugFile(path).Ok())
-        m_fileName.clear();
-    RefreshStatus();
+    event->acceptProposedAction();
+    // The questions and messages come after the drag has ended, not inside it.
+    QTimer::singleShot(0, this, [this, path] { OpenCodeplugFile(path); });
 }
 
 bool TfMainFrm::saveCodeplug()
@@ -534,6 +618,8 @@ bool TfMainFrm::saveCodeplug()
     if (chosenNow)
         m_fileName = ChooseSaveFile();
     const bool saved = !m_fileName.isEmpty() && WriteCodeplugFile(m_fileName).Ok();
+    if (saved)
+        rememberRecentFile(m_fileName, true);
     // The caption never names a file that was chosen but could not be written.
     if (!saved && chosenNow)
         m_fileName.clear();
@@ -611,7 +697,7 @@ void TfMainFrm::languageFileSetup()
     if (!dialog.LanguageChanged)
         return;
     TALL& all = theAll();
-    LoadLanguage(theLanguage(), all.AppPath, all.LanguageName);
+    LoadLanguage(theLanguage(), LanguageFolder(all, all.LanguageName), all.LanguageName);
     TranslateForm(this, all.LanguageName, true);
     RefreshStatus();
     if (m_channelWindow)

@@ -62,6 +62,9 @@ public:
     void ShowChannelGrid();
     // Puts the channels of a completed read into the channel grid.
     void TakeStagedChannels(const std::vector<std::optional<TChannel>>& staged);
+    // Opens a codeplug file given on the command line, dropped on the window or chosen from the
+    // recent files: the save question first when modified, then the checks of Open.
+    void OpenCodeplugFile(const QString& path);
 
     const QString& FileName() const { return m_fileName; }
     bool SingleModel() const { return m_singleModel; }
@@ -93,6 +96,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -104,6 +109,12 @@ private:
     void FormShow();
     void applyLayoutBySingleModel();
     void openCodeplug();
+    void loadCodeplug(const QString& path);
+    // Puts path first in the recent files of the settings, or takes it out when it is not
+    // usable, and shows the list.
+    void rememberRecentFile(const QString& path, bool usable);
+    // Shows the recent files of the settings in the File menu.
+    void refreshRecentFiles();
     // True when the codeplug was written.
     bool saveCodeplug();
     void saveCodeplugAs();
@@ -129,6 +140,8 @@ private:
     QMdiSubWindow* m_channelSubWindow = nullptr;
     TfChInfo* m_channelWindow = nullptr;
     THelpLauncher* m_help;
+    QList<QAction*> m_recentFiles;
+    QAction* m_recentSeparator = nullptr;
     QString m_fileName;
     bool m_singleModel = false;
     bool m_shown = false;

@@ -64,7 +64,7 @@ void SetEnglishMessages(TLanguage& language)
 
 void StartCliSession()
 {
-    DataModuleCreate(ProgramFolder());
+    DataModuleCreate(StartupFileLocations());
     SetEnglishMessages(theLanguage());
     SetMsgPresenter(&cliPresenter);
 }

@@ -74,7 +74,7 @@ int RunPorts(const QStringList& arguments)
     QCommandLineParser parser;
     if (!ParseArguments(parser, PortsCommand, arguments, 0))
         return ExitUsage;
-    const QString appPath = theAll().AppPath;
+    const QString appPath = theAll().SettingsFolder;
     QStringList names;
     ListComPorts(appPath, &names);
     if (names.isEmpty())

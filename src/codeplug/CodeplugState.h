@@ -3,6 +3,7 @@
 // fifteen function settings, the embedded message and the test frequency table.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 struct TMacType;
@@ -12,6 +13,8 @@ struct TALL {
     int LanguageIndex = 0;
     QString ComPort;
     QString AppPath;        // folder of the program, with a trailing separator
+    QString SettingsFolder; // folder of SysInfo.Ini (see locale/FileLocations.h)
+    QStringList DataFolders; // searched in order for language files and help
     QString AppTitle;
     int ChannelCount = 0;
     QString ModelName;

@@ -6,15 +6,22 @@
 #include "locale/IniFile.h"
 #include "locale/MessageTable.h"
 
+#include <QFileInfo>
 #include <limits>
 
 namespace {
 
 const QString Section = QStringLiteral("SysInfo");
+const QString RecentSection = QStringLiteral("RecentFiles");
+
+QString recentKey(int index)
+{
+    return QStringLiteral("File") + QString::number(index + 1);
+}
 
 QString sysInfoPath(const TALL& all)
 {
-    return all.AppPath + QStringLiteral("SysInfo.Ini");
+    return all.SettingsFolder + QStringLiteral("SysInfo.Ini");
 }
 
 const QString DefaultLanguageList = QStringLiteral("Chinese|English");
@@ -61,6 +68,35 @@ bool SaveSysInfo(const TALL& all, QString* error)
     return file.WriteString(Section, QStringLiteral("Com"), all.ComPort, error)
         && file.WriteString(Section, QStringLiteral("DefaultLanguage"), QString::number(all.LanguageIndex), error)
         && file.WriteString(Section, QStringLiteral("PicID"), QString::number(all.PicIndex - 1), error);
+}
+
+QStringList LoadRecentFiles(const TALL& all)
+{
+    const TIniFile file(sysInfoPath(all));
+    QStringList files;
+    for (int i = 0; i < RecentFileCount; ++i) {
+        const QString path = file.ReadString(RecentSection, recentKey(i), QString());
+        if (!path.isEmpty() && !files.contains(path))
+            files.append(path);
+    }
+    return files;
+}
+
+bool SaveRecentFiles(const TALL& all, const QStringList& files, QString* error)
+{
+    TIniFile file(sysInfoPath(all));
+    for (int i = 0; i < RecentFileCount; ++i)
+        if (!file.WriteString(RecentSection, recentKey(i), files.value(i), error))
+            return false;
+    return true;
+}
+
+QStringList WithRecentFile(QStringList files, const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    return files.mid(0, RecentFileCount);
 }
 
 void GetLanguageList(const TALL& all, QStringList& displayNames, QStringList& fileNames)

@@ -1,6 +1,7 @@
 #include "locale/TranslateForm.h"
 
 #include "codeplug/GlobalState.h"
+#include "locale/FileLocations.h"
 #include "locale/FormTexts.h"
 
 #include <QAction>
@@ -127,7 +128,7 @@ void SetComponentTag(QObject* component, int tag)
 
 bool TranslateForm(QWidget* form, const QString& languageName, bool translateLists)
 {
-    const TFormTexts texts(theAll().AppPath, languageName, form->objectName());
+    const TFormTexts texts(LanguageFolder(theAll(), languageName), languageName, form->objectName());
     form->setWindowTitle(texts.Caption(form->objectName(), form->windowTitle()));
     for (QObject* component : form->findChildren<QObject*>()) {
         if (!component->objectName().isEmpty())

@@ -39,9 +39,9 @@ QString DeviceOf(const TIniFile& sysInfo, int number)
     return {};
 }
 
-TIniFile SysInfoOf(const QString& appPath)
+TIniFile SysInfoOf(const QString& settingsFolder)
 {
-    return TIniFile(appPath + QStringLiteral("SysInfo.Ini"));
+    return TIniFile(settingsFolder + QStringLiteral("SysInfo.Ini"));
 }
 
 // QSerialPort opens exclusively (lock file and TIOCEXCL), as the link itself does.
@@ -68,19 +68,19 @@ std::optional<int> ComPortNumber(const QString& name)
     return ReadInteger(digits);
 }
 
-QString ComPortDevice(const QString& appPath, const QString& name)
+QString ComPortDevice(const QString& settingsFolder, const QString& name)
 {
     const std::optional<int> number = ComPortNumber(name);
     if (!number)
         return {};
-    return DeviceOf(SysInfoOf(appPath), *number);
+    return DeviceOf(SysInfoOf(settingsFolder), *number);
 }
 
-void ListComPorts(const QString& appPath, QStringList* list)
+void ListComPorts(const QString& settingsFolder, QStringList* list)
 {
     if (!list)
         return;
-    const TIniFile sysInfo = SysInfoOf(appPath);
+    const TIniFile sysInfo = SysInfoOf(settingsFolder);
     for (int number = 1; number <= ProbedPorts; ++number) {
         if (CanOpenNow(DeviceOf(sysInfo, number)))
             list->append(PortName(number));

@@ -14,9 +14,9 @@
 std::optional<int> ComPortNumber(const QString& name);
 
 // The device of a port name; empty when the name has no number or the number no device.
-QString ComPortDevice(const QString& appPath, const QString& name);
+QString ComPortDevice(const QString& settingsFolder, const QString& name);
 
 // Appends "COM" + n for every port that can be opened now (an exclusive read-write open
 // succeeds), in ascending number. Ports 1 to 256 are probed, [Ports] entries included. Nothing
 // happens without a list.
-void ListComPorts(const QString& appPath, QStringList* list);
+void ListComPorts(const QString& settingsFolder, QStringList* list);

@@ -50,7 +50,7 @@ QString TfSetPort::ChosenPort() const
 void TfSetPort::FormShow()
 {
     TranslateWhenNotFirstLanguage(this, true);
-    const QString appPath = theAll().AppPath;
+    const QString appPath = theAll().SettingsFolder;
     QStringList ports;
     ListComPorts(appPath, &ports);
     cbCom->clear();

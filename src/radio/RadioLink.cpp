@@ -179,7 +179,7 @@ bool TRadioLink::OpenPort()
 {
     m_port->Close();
     const QString device =
-        m_device.isEmpty() ? ComPortDevice(theAll().AppPath, theAll().ComPort) : m_device;
+        m_device.isEmpty() ? ComPortDevice(theAll().SettingsFolder, theAll().ComPort) : m_device;
     if (device.isEmpty()) {
         showGuarded(theLanguage().LPortError, MsgInformation);
         return false;

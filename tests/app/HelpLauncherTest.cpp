@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        all.AppPath = folder.path() + '/';
+        all.DataFolders = {folder.path() + '/'};
         all.HelpName = "QX";
         launcher.SetViewerCommand(recordingViewer(Log()));
     }
@@ -44,7 +44,7 @@ protected:
 TEST_F(HelpLauncherTest, OpensTheFileOfTheLanguageAndNoSecondViewer)
 {
     all.LanguageName = "English";
-    const QString help = all.AppPath + "QX_English.chm";
+    const QString help = folder.filePath("QX_English.chm");
     QFile file(help);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();

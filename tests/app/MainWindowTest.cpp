@@ -26,12 +26,14 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QUrl>
 #include <QWheelEvent>
 #include <QToolBar>
 
@@ -230,6 +232,92 @@ TEST_F(MainWindowTest, OpenAsksToSaveFirstAndThenReplacesTheChannels)
     nextOpen.clear();
     window->DoCommand(TagOpen);
     EXPECT_EQ(window->FileName(), path);
+}
+
+// Drags these files over the window and drops them when it takes them; true when it did.
+static bool DropFiles(QWidget* window, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    QApplication::processEvents();
+    return drop.isAccepted();
+}
+
+TEST_F(MainWindowTest, DroppingADatFileAsksToSaveFirstAndOpensIt)
+{
+    const QString path = StartWithSavedFile("fleet.dat", 3);
+    EXPECT_FALSE(DropFiles(window.get(), {AppPath() + "notes.txt"}));
+    EXPECT_FALSE(DropFiles(window.get(), {path, path}));
+
+    AddChannel(5, "460.0");
+    messages.Clear();
+    messages.Answer({MsgResultCancel});
+    EXPECT_TRUE(DropFiles(window.get(), {path}));
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0], theLanguage().SaveProgram);
+    EXPECT_TRUE(Table().HoldsChannel(5)) << "Cancel keeps the edited codeplug";
+    EXPECT_TRUE(theAll().Modified);
+
+    messages.Answer({MsgResultNo});
+    EXPECT_TRUE(DropFiles(window.get(), {path}));
+    EXPECT_FALSE(Table().HoldsChannel(5));
+    EXPECT_TRUE(Table().HoldsChannel(3));
+    EXPECT_EQ(window->FileName(), path);
+    EXPECT_FALSE(theAll().Modified);
+}
+
+// The texts of the visible recent-file entries of the File menu, top down.
+static QStringList RecentEntries(const TfMainFrm& window)
+{
+    QStringList texts;
+    for (int i = 1; i <= 4; ++i) {
+        auto* entry = window.findChild<QAction*>(QStringLiteral("nRecent%1").arg(i));
+        if (entry && entry->isVisible())
+            texts.append(entry->text());
+    }
+    return texts;
+}
+
+TEST_F(MainWindowTest, RecentFilesListTheLastFourAcrossARestart)
+{
+    Start();
+    EXPECT_TRUE(RecentEntries(*window).isEmpty());
+    EXPECT_FALSE(window->findChild<QAction*>("nRecentFiles")->isVisible());
+    QStringList paths;
+    for (const char* name : {"a.dat", "b&c.dat", "c.dat", "d.dat", "e.dat"}) {
+        paths.append(AppPath() + name);
+        nextSave = paths.back();
+        window->DoCommand(TagSaveAs);
+    }
+    nextOpen = paths[1];  // opening again moves a file to the top, once
+    window->DoCommand(TagOpen);
+    const QStringList expected{"&1 " + AppPath() + "b&&c.dat", "&2 " + paths[4], "&3 " + paths[3],
+                               "&4 " + paths[2]};
+    EXPECT_EQ(RecentEntries(*window), expected);
+
+    messages.Answer({MsgResultYes});
+    ASSERT_TRUE(window->close());
+    Start();
+    EXPECT_EQ(RecentEntries(*window), expected);
+
+    // An entry opens its file; one whose file has gone says so and leaves the list.
+    window->findChild<QAction*>("nRecent2")->trigger();
+    EXPECT_EQ(window->FileName(), paths[4]);
+    ASSERT_TRUE(QFile::remove(paths[3]));
+    messages.Clear();
+    window->findChild<QAction*>("nRecent3")->trigger();
+    EXPECT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(RecentEntries(*window),
+              (QStringList{"&1 " + paths[4], "&2 " + AppPath() + "b&&c.dat", "&3 " + paths[2]}));
 }
 
 TEST_F(MainWindowTest, EveryCommandThatAsksToSaveCanBeCancelledWithoutLoss)

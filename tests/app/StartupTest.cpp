@@ -55,3 +55,19 @@ TEST(Startup, SettingsAndMessagesComeFromTheProgramFolderAndGoBackAtShutdown)
     EXPECT_TRUE(saved.contains("PicID=6"));
     EXPECT_TRUE(saved.contains("Help=Manual"));
 }
+
+TEST(Startup, OnlyASingleNonOptionArgumentIsAFileToOpen)
+{
+    const struct {
+        QStringList arguments;
+        QString file;
+    } cases[] = {
+        {{"k640"}, ""},
+        {{"k640", "fleet.dat"}, "fleet.dat"},
+        {{"k640", "/home/u/车队 A.dat"}, "/home/u/车队 A.dat"},
+        {{"k640", "--help"}, ""},
+        {{"k640", "a.dat", "b.dat"}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CodeplugArgument(c.arguments), c.file) << qPrintable(c.arguments.join(' '));
+}

@@ -100,7 +100,7 @@ TEST_F(MessageTableTest, OversizedLanguageAndSettingsFilesAreRefusedWithAMessage
 
     SetBuiltInMessages(theLanguage());
     TALL all;
-    all.AppPath = AppPath();
+    all.SettingsFolder = AppPath();
     LoadSysInfo(all);
     EXPECT_EQ(all.ComPort, QStringLiteral("Com1"));
     QString error;

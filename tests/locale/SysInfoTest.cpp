@@ -14,9 +14,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        all.AppPath = folder.path() + '/';
+        all.SettingsFolder = folder.path() + '/';
     }
-    QString SettingsPath() const { return all.AppPath + QStringLiteral("SysInfo.Ini"); }
+    QString SettingsPath() const { return all.SettingsFolder + QStringLiteral("SysInfo.Ini"); }
     void WriteSettings(const QByteArray& bytes) { WriteTestFile(SettingsPath(), bytes); }
     // Empty bytes: no settings file.
     void UseSettings(const QByteArray& bytes)
@@ -138,7 +138,7 @@ TEST_F(SysInfoTest, SaveWritesTheNewLanguageAndPictureBackAsRead)
 
 TEST_F(SysInfoTest, SaveFailureNamesTheFile)
 {
-    all.AppPath = folder.filePath(QStringLiteral("gone")) + '/';
+    all.SettingsFolder = folder.filePath(QStringLiteral("gone")) + '/';
     QString error;
 
     EXPECT_FALSE(SaveSysInfo(all, &error));

@@ -38,6 +38,11 @@ protected:
     {
         QProcess process;
         process.setWorkingDirectory(folder.path());
+        // A program folder without SysInfo.Ini counts as installed: keep the user's own
+        // settings out of the test.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), AppPath() + QStringLiteral("config"));
+        process.setProcessEnvironment(environment);
         QElapsedTimer clock;
         clock.start();
         process.start(m_cli, arguments);
