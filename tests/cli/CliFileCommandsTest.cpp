@@ -4,7 +4,7 @@
 #include "codeplug/CodeplugFile.h"
 #include "codeplug/GlobalState.h"
 #include "support/CliProcessTest.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/TestFiles.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "codeplug/CodeplugFile.h"
 #include "radio/WriteTransfer.h"
 #include "support/CliProcessTest.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/TestFiles.h"
 #include "support/VirtualRadio.h"
 #include "virtual-radio/RadioEngine.h"

@@ -5,7 +5,7 @@
 #include "support/CodeplugFixtures.h"
 #include "support/FreshState.h"
 #include "support/ScriptedMsgBox.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "locale/IniFile.h"
 
 #include "locale/IniTestFiles.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 
 #include <QDir>
 #include <QFileDevice>

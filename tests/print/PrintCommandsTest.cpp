@@ -4,7 +4,7 @@
 #include "print/PrintFixtures.h"
 #include "support/ModalDialogs.h"
 #include "support/ScriptedMsgBox.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/TestFiles.h"
 
 #include <QAction>

@@ -8,7 +8,7 @@
 #include "codeplug/GlobalState.h"
 #include "support/FreshState.h"
 #include "support/ScriptedMsgBox.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 
 #include <QElapsedTimer>
 #include <QFile>
